@@ -1,0 +1,17 @@
+# One interface target carries the language standard, the warnings and the
+# sanitizer switches for every target of the project.
+add_library(kestrava_options INTERFACE)
+target_compile_features(kestrava_options INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(kestrava_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor)
+
+if(KESTRAVA_SANITIZE)
+    target_compile_options(kestrava_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    target_link_options(kestrava_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Qt targets additionally refuse implicit casts from char* and context-less connects.
+add_library(kestrava_qt_options INTERFACE)
+target_link_libraries(kestrava_qt_options INTERFACE kestrava_options)
+target_compile_definitions(kestrava_qt_options INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT)
