@@ -33,10 +33,7 @@ public:
     {
         return descriptions() / (source + ".srml");
     }
-    std::filesystem::path customDescriptionFile() const
-    {
-        return descriptions() / "Custom.srml";
-    }
+    std::filesystem::path customDescriptionFile() const { return descriptions() / "Custom.srml"; }
 
 private:
     std::filesystem::path m_root;

@@ -147,9 +147,9 @@ std::vector<std::string> listFolders(const fs::path& folder)
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return foldCase(x) == foldCase(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldCase(x) == foldCase(y);
+           });
 }
 
 bool lessIgnoringCase(std::string_view a, std::string_view b)
@@ -166,7 +166,8 @@ std::string replaceAll(std::string text, std::string_view from, std::string_view
     std::string out;
     out.reserve(text.size());
     std::size_t pos = 0;
-    for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
+    for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos;
+         pos = hit + from.size()) {
         out.append(text, pos, hit - pos);
         out += to;
     }

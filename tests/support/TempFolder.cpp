@@ -15,8 +15,8 @@ fs::path makeUniqueFolder()
     const fs::path base = fs::temp_directory_path() / "kestrava-tests";
     fs::create_directories(base);
     for (;;) {
-        fs::path candidate = base / ("pf-" + std::to_string(::getpid()) + "-" +
-                                     std::to_string(counter++));
+        fs::path candidate =
+            base / ("pf-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         if (fs::create_directory(candidate))
             return candidate;
     }

@@ -1,0 +1,117 @@
+#include "core/srml/SectionReader.h"
+
+#include "core/Error.h"
+
+namespace kestrava {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct SectionBounds
+{
+    std::optional<std::size_t> start; // index of the first content line
+    std::optional<std::size_t> end;   // index of the end tag
+};
+
+SectionBounds locate(const Lines& document, std::string_view name)
+{
+    const std::string startTag = "[" + std::string(name) + "]";
+    const std::string endTag = "[/" + std::string(name) + "]";
+    SectionBounds bounds;
+    for (std::size_t i = 0; i < document.size(); ++i) {
+        if (document[i] == startTag)
+            bounds.start = i + 1;
+        if (document[i] == endTag)
+            bounds.end = i;
+    }
+    return bounds;
+}
+
+const std::string& selected(const std::optional<std::string>& entry, const char* what)
+{
+    if (!entry)
+        throw Error(std::string("No ") + what + " is selected.");
+    return *entry;
+}
+
+} // namespace
+
+Lines findSection(const Lines& document, std::string_view name)
+{
+    const SectionBounds bounds = locate(document, name);
+    if (!bounds.start || !bounds.end || *bounds.end <= *bounds.start)
+        return {};
+    return Lines(document.begin() + static_cast<std::ptrdiff_t>(*bounds.start),
+                 document.begin() + static_cast<std::ptrdiff_t>(*bounds.end));
+}
+
+Lines SectionSources::load(std::string_view code) const
+{
+    if (code == "MC")
+        return readLines(folder.deckFolder(selected(selectedDeck, "deck")) / "info.srml");
+    if (code == "CSE") {
+        if (!spreadEditorFile)
+            throw Error("No spread file is selected.");
+        return readLines(*spreadEditorFile);
+    }
+    if (code == "CSS")
+        return readLines(folder.spreadFile(selected(selectedSpread, "spread")));
+    if (code == "CSS1")
+        return currentReading ? *currentReading : Lines();
+    if (code == "CDE")
+        return readLines(folder.customDescriptionFile());
+    if (code == "CDS")
+        return readLines(
+            folder.descriptionFile(selected(selectedHiddenSource, "description source")));
+    if (code == "CDS1") {
+        if (currentSourcePosition < 0 ||
+            currentSourcePosition >= static_cast<int>(descriptionSources.size()))
+            throw Error("There is no description source at position " +
+                        std::to_string(currentSourcePosition) + ".");
+        return readLines(folder.descriptionFile(
+            descriptionSources[static_cast<std::size_t>(currentSourcePosition)]));
+    }
+    if (code == "DB")
+        return readLines(folder.database() /
+                         (selected(selectedSavedReading, "saved reading") + ".srml"));
+    if (code == "DIARY")
+        return readLines(folder.diary() /
+                         (selected(selectedSavedReading, "saved reading") + ".srml"));
+    return {};
+}
+
+Lines SectionSources::read(std::string_view name, std::string_view code) const
+{
+    if (code == "CSS1")
+        return currentReading ? findSection(*currentReading, name) : Lines();
+    return findSection(load(code), name);
+}
+
+void replaceCustomSection(const ProgramFolder& folder, std::string_view name, const Lines& lines)
+{
+    const fs::path path = folder.customDescriptionFile();
+    std::error_code ec;
+    Lines document = fs::exists(path, ec) ? readLines(path) : Lines();
+
+    const SectionBounds bounds = locate(document, name);
+    Lines result;
+    if (bounds.start && bounds.end && *bounds.end >= *bounds.start) {
+        const auto startIt = document.begin() + static_cast<std::ptrdiff_t>(*bounds.start);
+        const auto endIt = document.begin() + static_cast<std::ptrdiff_t>(*bounds.end);
+        result.assign(document.begin(), startIt);
+        result.insert(result.end(), lines.begin(), lines.end());
+        result.insert(result.end(), endIt, document.end());
+        writeLines(path, result);
+        return;
+    }
+    // The section is missing or its tags stand in the wrong order: add a
+    // complete section at the end rather than lose the text.
+    result = std::move(document);
+    result.push_back("[" + std::string(name) + "]");
+    result.insert(result.end(), lines.begin(), lines.end());
+    result.push_back("[/" + std::string(name) + "]");
+    writeLines(path, result);
+}
+
+} // namespace kestrava

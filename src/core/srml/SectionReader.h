@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/ProgramFolder.h"
+#include "core/TextFile.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrava {
+
+// The lines between the last "[name]" and the last "[/name]" of a document;
+// empty when either tag is missing or the end does not follow the start.
+Lines findSection(const Lines& document, std::string_view name);
+
+// What the section source codes name: the program folder and the selections
+// of the lists the codes refer to. Callers fill in what they have; a code
+// whose selection is missing raises an error when it is read.
+struct SectionSources
+{
+    explicit SectionSources(ProgramFolder programFolder) : folder(std::move(programFolder)) {}
+
+    ProgramFolder folder;
+    std::optional<std::string> selectedDeck;               // "MC"
+    std::optional<std::filesystem::path> spreadEditorFile; // "CSE"
+    std::optional<std::string> selectedSpread;             // "CSS"
+    const Lines* currentReading = nullptr;                 // "CSS1"
+    std::optional<std::string> selectedHiddenSource;       // "CDS"
+    std::vector<std::string> descriptionSources;           // "CDS1", by position
+    int currentSourcePosition = 0;                         // "CDS1"
+    std::optional<std::string> selectedSavedReading;       // "DB" and "DIARY"
+
+    // The whole document a code names; empty for a code that names none.
+    Lines load(std::string_view code) const;
+    // One section of it. Every call reads the document afresh.
+    Lines read(std::string_view name, std::string_view code) const;
+};
+
+// Rewrites one section of the custom description document, keeping every
+// other line byte for byte. A section the document lacks is appended, and a
+// missing document is created, so the user's text is never dropped.
+void replaceCustomSection(const ProgramFolder& folder, std::string_view name, const Lines& lines);
+
+} // namespace kestrava
