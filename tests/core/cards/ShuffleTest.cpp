@@ -1,0 +1,114 @@
+#include "core/Error.h"
+#include "core/app/Preferences.h"
+#include "core/cards/Generator.h"
+#include "core/cards/Shuffle.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace kestrava;
+
+namespace {
+Lines range(int first, int last)
+{
+    Lines ids;
+    for (int id = first; id <= last; ++id)
+        ids.push_back(std::to_string(id));
+    return ids;
+}
+
+Lines sortedNumerically(Lines ids)
+{
+    std::sort(ids.begin(), ids.end(),
+              [](const std::string& a, const std::string& b) { return std::stoi(a) < std::stoi(b); });
+    return ids;
+}
+} // namespace
+
+TEST(Shuffle, FullDeckIsAPermutationDrawnWithOneNumberPerCard)
+{
+    const Shuffle s = buildAndShuffle(Preferences{}, 0);
+    ASSERT_EQ(s.ids.size(), 78u);
+    EXPECT_EQ(sortedNumerically(s.ids), range(1, 78));
+    EXPECT_EQ(s.orientations, Lines(78, "normal"));
+    EXPECT_TRUE(s.deckInPlay.empty());
+    // Draw k takes entry (R_k mod remaining) of what is left.
+    EXPECT_EQ((Lines{s.ids.begin(), s.ids.begin() + 5}), (Lines{"35", "39", "55", "22", "77"}));
+    EXPECT_EQ(s.ids.back(), "63");
+}
+
+TEST(Shuffle, ReversalConsumesASecondNumberPerCard)
+{
+    Preferences p;
+    p.reversedCards = true;
+    p.cardSet = CardSet::Majors22;
+    const Shuffle s = buildAndShuffle(p, 7);
+
+    Generator g;
+    g.seed(7);
+    Lines deck = range(1, 22);
+    for (std::size_t draw = 0; draw < 22; ++draw) {
+        const auto pos = g.below(static_cast<std::uint32_t>(deck.size()));
+        const std::string word = g.below(2) == 1 ? "reversed" : "normal";
+        EXPECT_EQ(s.ids[draw], deck[pos]);
+        EXPECT_EQ(s.orientations[draw], word);
+        deck.erase(deck.begin() + pos);
+    }
+}
+
+TEST(Shuffle, BlankCardsStandFirstAndNeverReverse)
+{
+    Preferences p;
+    p.cardSet = CardSet::Majors22;
+    p.useBlankCards = true;
+    p.blankCardCount = "2";
+    p.reversedCards = true;
+    const Shuffle s = buildAndShuffle(p, 99);
+    ASSERT_EQ(s.ids.size(), 24u);
+    Lines expected = range(1, 22);
+    expected.insert(expected.begin(), {"0", "0"});
+    EXPECT_EQ(sortedNumerically(s.ids), expected);
+    for (std::size_t i = 0; i < s.ids.size(); ++i)
+        EXPECT_EQ(s.ids[i] == "0", s.orientations[i] == "blank") << i;
+
+    // A blank draw takes one number, so the sequence differs from a deck
+    // where every card took two.
+    Generator g;
+    g.seed(99);
+    Lines deck = expected;
+    for (std::size_t draw = 0; draw < 24; ++draw) {
+        const auto pos = g.below(static_cast<std::uint32_t>(deck.size()));
+        if (deck[pos] != "0")
+            g.below(2);
+        EXPECT_EQ(s.ids[draw], deck[pos]);
+        deck.erase(deck.begin() + pos);
+    }
+}
+
+TEST(Shuffle, MinorsAndRepetition)
+{
+    Preferences p;
+    p.cardSet = CardSet::Minors56;
+    p.repeatCards = true;
+    const Shuffle s = buildAndShuffle(p, 3);
+    ASSERT_EQ(s.ids.size(), 56u);
+    EXPECT_EQ(s.deckInPlay, range(23, 78));
+    Generator g;
+    g.seed(3);
+    for (const auto& id : s.ids)
+        EXPECT_EQ(id, std::to_string(23 + g.below(56)));
+}
+
+TEST(Shuffle, BlankCountMustBeAnInteger)
+{
+    Preferences p;
+    p.useBlankCards = true;
+    p.blankCardCount = "two";
+    EXPECT_THROW(buildAndShuffle(p, 0), Error);
+    p.blankCardCount = "-3";
+    EXPECT_EQ(buildAndShuffle(p, 0).ids.size(), 78u);
+    p.useBlankCards = false;
+    p.blankCardCount = "two";
+    EXPECT_EQ(buildAndShuffle(p, 0).ids.size(), 78u);
+}
