@@ -1,4 +1,5 @@
 #include "core/cards/Card.h"
+
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ TEST(Card, CompatibilityRule)
         Compatibility expected;
     };
     const Case cases[] = {
-        {"78", 30, Compatibility::Deal},          {"78", 1, Compatibility::Deal},
+        {"78", 30, Compatibility::Deal},           {"78", 1, Compatibility::Deal},
         {"22", 22, Compatibility::DealMajorsOnly}, {"22", 1, Compatibility::DealMajorsOnly},
         {"22", 23, Compatibility::TooFewCards},    {"77", 3, Compatibility::NotADeck},
         {"79", 3, Compatibility::NotADeck},        {"078", 3, Compatibility::NotADeck},

@@ -1,11 +1,11 @@
+#include "core/cards/Shuffle.h"
+
 #include "core/Error.h"
 #include "core/app/Preferences.h"
 #include "core/cards/Generator.h"
-#include "core/cards/Shuffle.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace kestrava;
 
@@ -20,8 +20,9 @@ Lines range(int first, int last)
 
 Lines sortedNumerically(Lines ids)
 {
-    std::sort(ids.begin(), ids.end(),
-              [](const std::string& a, const std::string& b) { return std::stoi(a) < std::stoi(b); });
+    std::sort(ids.begin(), ids.end(), [](const std::string& a, const std::string& b) {
+        return std::stoi(a) < std::stoi(b);
+    });
     return ids;
 }
 } // namespace

@@ -50,7 +50,10 @@ TEST(SpreadDocument, EmptyTextsWriteNoLines)
 TEST(SpreadDocument, PositionSplitsAtTheLastComma)
 {
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
-        {"5,65", "5", "65"}, {"12,5,7", "12,5", "7"}, {"65", "", "65"}, {",", "", ""},
+        {"5,65", "5", "65"},
+        {"12,5,7", "12,5", "7"},
+        {"65", "", "65"},
+        {",", "", ""},
         {"-5,0", "-5", "0"}};
     for (const auto& [line, left, top] : cases) {
         const PositionText p = splitPosition(line);
@@ -74,14 +77,19 @@ TEST(SpreadDocument, ListsSpreadsWithoutTheirExtension)
     home.writeRaw("spreads/Anna.srml.srml", "");
     home.writeRaw("spreads/Upper.SRML", "");
     home.writeRaw("spreads/notes.txt", "");
-    EXPECT_EQ(listSpreads(home.folder()), (std::vector<std::string>{"Anna", "celtic", "Upper.SRML"}));
+    EXPECT_EQ(listSpreads(home.folder()),
+              (std::vector<std::string>{"Anna", "celtic", "Upper.SRML"}));
 }
 
 class ComposeReading : public ::testing::Test
 {
 protected:
-    DealtReading reading{"Three", "  Anna \t", "2009-01-20, 22-41", {"Will it rain?", "Soon?"},
-                         spreadLines(threeCards()), {"0", "17", "40", "5"},
+    DealtReading reading{"Three",
+                         "  Anna \t",
+                         "2009-01-20, 22-41",
+                         {"Will it rain?", "Soon?"},
+                         spreadLines(threeCards()),
+                         {"0", "17", "40", "5"},
                          {"blank", "normal", "reversed", "normal"}};
 };
 
@@ -90,18 +98,49 @@ TEST_F(ComposeReading, WritesTheSavedSpreadLayout)
     Lines doc;
     composeReading(reading, doc);
     const Lines expected{R"([SRML VERSION="1.0" CONTENT-TYPE="SAVEDSPREAD"])",
-                         "[SPREAD]", "Three", "[/SPREAD]",
-                         "[PERSON]", "Anna", "[/PERSON]",
-                         "[DATETIME]", "2009-01-20, 22-41", "[/DATETIME]",
-                         "[QUESTION]", "Will it rain?<br />", "Soon?<br />", "[/QUESTION]",
-                         "[CARDS]", "3", "[/CARDS]",
-                         "[DESCRIPTION]", "Three cards in a row.<br />", "Read left to right.<br />",
+                         "[SPREAD]",
+                         "Three",
+                         "[/SPREAD]",
+                         "[PERSON]",
+                         "Anna",
+                         "[/PERSON]",
+                         "[DATETIME]",
+                         "2009-01-20, 22-41",
+                         "[/DATETIME]",
+                         "[QUESTION]",
+                         "Will it rain?<br />",
+                         "Soon?<br />",
+                         "[/QUESTION]",
+                         "[CARDS]",
+                         "3",
+                         "[/CARDS]",
+                         "[DESCRIPTION]",
+                         "Three cards in a row.<br />",
+                         "Read left to right.<br />",
                          "[/DESCRIPTION]",
-                         "[MEANINGS]", "The past", "", "The future", "[/MEANINGS]",
-                         "[POSITIONS]", "5,65", "45,65", "85,65", "[/POSITIONS]",
-                         "[FORTUNE]", "0", "17", "40", "[/FORTUNE]",
-                         "[MIRRORS]", "blank", "normal", "reversed", "[/MIRRORS]",
-                         "[COMMENTS]", "A quick look.<br />", "[/COMMENTS]",
+                         "[MEANINGS]",
+                         "The past",
+                         "",
+                         "The future",
+                         "[/MEANINGS]",
+                         "[POSITIONS]",
+                         "5,65",
+                         "45,65",
+                         "85,65",
+                         "[/POSITIONS]",
+                         "[FORTUNE]",
+                         "0",
+                         "17",
+                         "40",
+                         "[/FORTUNE]",
+                         "[MIRRORS]",
+                         "blank",
+                         "normal",
+                         "reversed",
+                         "[/MIRRORS]",
+                         "[COMMENTS]",
+                         "A quick look.<br />",
+                         "[/COMMENTS]",
                          "[/SRML]"};
     EXPECT_EQ(doc, expected);
     EXPECT_EQ(requiredDeckSize(doc), 78);
@@ -133,19 +172,56 @@ TEST_F(ComposeReading, StopsWhereItFailsAndKeepsWhatWasAppended)
 
 TEST(ReadingDocument, DiaryLayoutAndRequiredDeck)
 {
-    DiaryEntry entry{"Three", "2", "Anna", "today", {"Q"}, {"d<br />"}, {"m1", "m2"},
-                     {"5,5", "45,5"}, {}, {"3", "22"}, {"normal", "reversed"}};
+    DiaryEntry entry{"Three",
+                     "2",
+                     "Anna",
+                     "today",
+                     {"Q"},
+                     {"d<br />"},
+                     {"m1", "m2"},
+                     {"5,5", "45,5"},
+                     {},
+                     {"3", "22"},
+                     {"normal", "reversed"}};
     const Lines doc = composeDiary(entry);
     const Lines expected{R"([SRML VERSION="1.0" CONTENT-TYPE="DIARY"])",
-                         "[SPREAD]", "Three", "[/SPREAD]", "[CARDS]", "2", "[/CARDS]",
-                         "[PERSON]", "Anna", "[/PERSON]", "[DATETIME]", "today", "[/DATETIME]",
-                         "[QUESTION]", "Q<br />", "[/QUESTION]",
-                         "[DESCRIPTION]", "d<br />", "[/DESCRIPTION]",
-                         "[MEANINGS]", "m1", "m2", "[/MEANINGS]",
-                         "[POSITIONS]", "5,5", "45,5", "[/POSITIONS]",
-                         "[COMMENTS]", "[/COMMENTS]",
-                         "[FORTUNE]", "3", "22", "[/FORTUNE]",
-                         "[MIRRORS]", "normal", "reversed", "[/MIRRORS]", "[/SRML]"};
+                         "[SPREAD]",
+                         "Three",
+                         "[/SPREAD]",
+                         "[CARDS]",
+                         "2",
+                         "[/CARDS]",
+                         "[PERSON]",
+                         "Anna",
+                         "[/PERSON]",
+                         "[DATETIME]",
+                         "today",
+                         "[/DATETIME]",
+                         "[QUESTION]",
+                         "Q<br />",
+                         "[/QUESTION]",
+                         "[DESCRIPTION]",
+                         "d<br />",
+                         "[/DESCRIPTION]",
+                         "[MEANINGS]",
+                         "m1",
+                         "m2",
+                         "[/MEANINGS]",
+                         "[POSITIONS]",
+                         "5,5",
+                         "45,5",
+                         "[/POSITIONS]",
+                         "[COMMENTS]",
+                         "[/COMMENTS]",
+                         "[FORTUNE]",
+                         "3",
+                         "22",
+                         "[/FORTUNE]",
+                         "[MIRRORS]",
+                         "normal",
+                         "reversed",
+                         "[/MIRRORS]",
+                         "[/SRML]"};
     EXPECT_EQ(doc, expected);
     EXPECT_EQ(requiredDeckSize(doc), 22);
 }
@@ -171,13 +247,13 @@ TEST_F(DescriptionSourcesTest, ListsByFileNameIgnoringCase)
 
 TEST_F(DescriptionSourcesTest, OneBlockPerCheckedSourceInListOrder)
 {
-    home.writeLines("descriptions/A.srml", {"[NAME]", "Alpha", "extra", "[/NAME]",
-                                           R"([CARD ID="17" TYPE="REVERSED"])", "a1<br />", "a2",
-                                           R"([/CARD ID="17" TYPE="REVERSED"])"});
+    home.writeLines("descriptions/A.srml",
+                    {"[NAME]", "Alpha", "extra", "[/NAME]", R"([CARD ID="17" TYPE="REVERSED"])",
+                     "a1<br />", "a2", R"([/CARD ID="17" TYPE="REVERSED"])"});
     home.writeLines("descriptions/B.srml", {"[NAME]", "Beta", "[/NAME]"});
-    home.writeLines("descriptions/C.srml", {"[NAME]", "Gamma", "[/NAME]",
-                                           R"([CARD ID="0" TYPE="BLANK"])", "empty card",
-                                           R"([/CARD ID="0" TYPE="BLANK"])"});
+    home.writeLines("descriptions/C.srml",
+                    {"[NAME]", "Gamma", "[/NAME]", R"([CARD ID="0" TYPE="BLANK"])", "empty card",
+                     R"([/CARD ID="0" TYPE="BLANK"])"});
     sources.descriptionSources = listDescriptionSources(home.folder());
 
     const auto blocks = cardDescriptions(sources, {true, false, true}, "17", "reversed");

@@ -1,5 +1,6 @@
-#include "core/Error.h"
 #include "core/srml/SectionReader.h"
+
+#include "core/Error.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,8 @@ struct FindCase
 };
 
 class FindSection : public ::testing::TestWithParam<FindCase>
-{};
+{
+};
 
 TEST_P(FindSection, TakesLastStartAndLastEndTag)
 {
@@ -25,13 +27,15 @@ INSTANTIATE_TEST_SUITE_P(
     SectionReader, FindSection,
     ::testing::Values(
         FindCase{"Plain", {"[SRML]", "[CARDS]", "3", "[/CARDS]", "[/SRML]"}, {"3"}},
-        FindCase{"SecondSectionWins", {"[CARDS]", "1", "[/CARDS]", "[CARDS]", "2", "[/CARDS]"}, {"2"}},
+        FindCase{
+            "SecondSectionWins", {"[CARDS]", "1", "[/CARDS]", "[CARDS]", "2", "[/CARDS]"}, {"2"}},
         FindCase{"StartAfterEndIsEmpty", {"[CARDS]", "1", "[/CARDS]", "[CARDS]", "2"}, {}},
         FindCase{"AdjacentTagsAreEmpty", {"[CARDS]", "[/CARDS]"}, {}},
         FindCase{"MissingEndTag", {"[CARDS]", "1"}, {}},
         FindCase{"MissingStartTag", {"1", "[/CARDS]"}, {}},
         FindCase{"TrailingBlankIsContent", {"[CARDS] ", "1", "[/CARDS]"}, {}},
-        FindCase{"OtherCaseIsContent", {"[CARDS]", "[cards]", "[/Cards]", "[/CARDS]"},
+        FindCase{"OtherCaseIsContent",
+                 {"[CARDS]", "[cards]", "[/Cards]", "[/CARDS]"},
                  {"[cards]", "[/Cards]"}},
         FindCase{"IndentedTagIsContent", {"[CARDS]", " [/CARDS]", "[/CARDS]"}, {" [/CARDS]"}},
         FindCase{"LinesOutsideIgnored", {"x", "[CARDS]", "", "a", "[/CARDS]", "y"}, {"", "a"}}),
@@ -39,8 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SectionReader, NamesWithQuotesAndBlanksMatchWholeLines)
 {
-    const Lines doc{"[NAME]", "Classic", "[/NAME]", R"([CARD ID="5" TYPE="NORMAL"])", "text<br />",
-                    R"([/CARD ID="5" TYPE="NORMAL"])"};
+    const Lines doc{"[NAME]",     "Classic",
+                    "[/NAME]",    R"([CARD ID="5" TYPE="NORMAL"])",
+                    "text<br />", R"([/CARD ID="5" TYPE="NORMAL"])"};
     EXPECT_EQ(findSection(doc, R"(CARD ID="5" TYPE="NORMAL")"), Lines{"text<br />"});
     EXPECT_TRUE(findSection(doc, R"(CARD ID="5" TYPE="REVERSED")").empty());
 }
@@ -116,10 +121,12 @@ protected:
 
 TEST_F(ReplaceCustomSection, KeepsEverythingElseByteForByte)
 {
-    home.writeRaw(path, "header\n[NAME]\nCustom\n[/NAME]\n[A]\nold 1\nold 2\n[/A]\n[B]\nb\n[/B]\ntail");
+    home.writeRaw(path,
+                  "header\n[NAME]\nCustom\n[/NAME]\n[A]\nold 1\nold 2\n[/A]\n[B]\nb\n[/B]\ntail");
     replaceCustomSection(home.folder(), "A", {"new<br />"});
-    EXPECT_EQ(home.readRaw(path), "header\r\n[NAME]\r\nCustom\r\n[/NAME]\r\n[A]\r\nnew<br />\r\n[/A]"
-                                  "\r\n[B]\r\nb\r\n[/B]\r\ntail\r\n");
+    EXPECT_EQ(home.readRaw(path),
+              "header\r\n[NAME]\r\nCustom\r\n[/NAME]\r\n[A]\r\nnew<br />\r\n[/A]"
+              "\r\n[B]\r\nb\r\n[/B]\r\ntail\r\n");
     replaceCustomSection(home.folder(), "A", {});
     EXPECT_EQ(findSection(readLines(home.root() / path), "A"), Lines{});
     EXPECT_EQ(findSection(readLines(home.root() / path), "B"), Lines{"b"});

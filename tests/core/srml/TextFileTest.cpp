@@ -1,10 +1,10 @@
-#include "core/Error.h"
 #include "core/TextFile.h"
+
+#include "core/Error.h"
 #include "support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 using namespace kestrava;
@@ -17,7 +17,8 @@ struct SplitCase
 };
 
 class LineEnds : public ::testing::TestWithParam<SplitCase>
-{};
+{
+};
 
 TEST_P(LineEnds, ReadSameLines)
 {

@@ -1,5 +1,6 @@
-#include "core/Error.h"
 #include "core/srml/TitleSet.h"
+
+#include "core/Error.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,13 +10,48 @@ using namespace kestrava;
 namespace {
 Lines defaultTitleLines()
 {
-    Lines lines{"Empty Card", "The Magician", "The High Priestess", "The Empress", "The Emperor",
-                "The Hierophant", "The Lovers", "The Chariot", "Justice", "The Hermit",
-                "The Wheel of Fortune", "Strength", "The Hanged Man", "Death", "Temperance",
-                "The Devil", "The Tower", "The Star", "The Moon", "The Sun", "Judgement",
-                "The Fool", "The World", "Wands", "Cups", "Swords", "Coins", "Ace", "Two", "Three",
-                "Four", "Five", "Six", "Seven", "Eight", "Nine", "Ten", "Page", "Knight", "Queen",
-                "King", "of"};
+    Lines lines{"Empty Card",
+                "The Magician",
+                "The High Priestess",
+                "The Empress",
+                "The Emperor",
+                "The Hierophant",
+                "The Lovers",
+                "The Chariot",
+                "Justice",
+                "The Hermit",
+                "The Wheel of Fortune",
+                "Strength",
+                "The Hanged Man",
+                "Death",
+                "Temperance",
+                "The Devil",
+                "The Tower",
+                "The Star",
+                "The Moon",
+                "The Sun",
+                "Judgement",
+                "The Fool",
+                "The World",
+                "Wands",
+                "Cups",
+                "Swords",
+                "Coins",
+                "Ace",
+                "Two",
+                "Three",
+                "Four",
+                "Five",
+                "Six",
+                "Seven",
+                "Eight",
+                "Nine",
+                "Ten",
+                "Page",
+                "Knight",
+                "Queen",
+                "King",
+                "of"};
     return lines;
 }
 } // namespace
