@@ -15,3 +15,9 @@ endif()
 add_library(kestrava_qt_options INTERFACE)
 target_link_libraries(kestrava_qt_options INTERFACE kestrava_options)
 target_compile_definitions(kestrava_qt_options INTERFACE QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT)
+
+# The fuzz build instruments the core for coverage-guided fuzzing.
+if(KESTRAVA_FUZZ)
+    target_compile_options(kestrava_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(kestrava_options INTERFACE -fsanitize=address,undefined)
+endif()
