@@ -290,7 +290,7 @@ void paintCourtFigure(QPainter& p, const SuitStyle& s, int suit, int rank)
             fillAndStroke(p, rectPath(x - 3, top + 2, 6, 2), gold, goldLine, 0.8);
         }
         fillAndStroke(p, rectPath(-13, -30, 26, 4), s.frame.darker(140), goldLine, 1);
-        drawSuitEmblem(p, suit, QRectF(12, -16, 44, 44), s);
+        drawSuitEmblem(p, suit, QRectF(8, -12, 40, 40), s);
         break;
     }
     }

@@ -513,24 +513,23 @@ void judgement(const Ink& k)
 
 void fool(const Ink& k)
 {
-    k.gold(circlePath(QPointF(30, -30), 12), 1.8);
+    // The Fool walks to the cliff edge with his bundle on a staff and a rose.
+    k.gold(circlePath(QPointF(-26, -30), 12), 1.8);
     QPainterPath cliff;
     cliff.moveTo(-50, 50);
-    cliff.lineTo(-50, 22);
-    cliff.lineTo(-10, 18);
-    cliff.lineTo(0, 26);
-    cliff.lineTo(-4, 50);
+    cliff.lineTo(-50, 24);
+    cliff.lineTo(-12, 20);
+    cliff.lineTo(-2, 28);
+    cliff.lineTo(-6, 50);
     cliff.closeSubpath();
     k.fill(cliff, kStone, 2);
-    k.fill(rectPath(-2, -30, 5, 60, 2), QColor(0x9B, 0x6A, 0x3A), 1.6);
-    k.p.save();
-    k.p.translate(0, -28);
-    k.p.rotate(35);
-    k.fill(rectPath(-2.5, -2, 5, 50, 2), QColor(0x9B, 0x6A, 0x3A), 1.6);
-    k.p.restore();
-    k.fill(ellipsePath(QPointF(-24, 10), 12, 10), kRed, 1.8);
-    k.gold(rectPath(-26, -1, 4, 4), 1);
-    const QPointF flower(24, 14);
+    QPainterPath staff(QPointF(-34, 20));
+    staff.lineTo(12, -28);
+    k.line(staff, k.s.goldLine, 6.5);
+    k.line(staff, QColor(0x9B, 0x6A, 0x3A), 4);
+    k.fill(ellipsePath(QPointF(12, -14), 12, 10), kRed, 1.8);
+    k.gold(rectPath(9, -27, 6, 5, 1), 1);
+    const QPointF flower(30, 18);
     QPainterPath stem(flower + QPointF(0, 6));
     stem.lineTo(flower + QPointF(0, 30));
     k.line(stem, kGreen, 2.4);

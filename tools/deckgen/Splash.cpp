@@ -31,18 +31,18 @@ QImage paintSplash()
         const int seed = (i * 7919 + 13) % 10007;
         p.drawEllipse(QPointF(seed % kSplashWidth, (seed / 7) % kSplashHeight), 0.9, 0.9);
     }
-    fillAndStroke(p, starPath(QPointF(64, 62), 8, 16, 6), style.gold, style.goldLine, 1);
+    fillAndStroke(p, starPath(QPointF(44, 52), 8, 14, 5), style.gold, style.goldLine, 1);
 
     // A fan of five trumps on the right: the Fool leads the Star, the Sun,
     // the Moon and the World.
     const int fan[] = {21, 17, 19, 18, 22};
-    const QPointF pivot(372, 470);
+    const QPointF pivot(408, 536);
     for (int i = 0; i < 5; ++i) {
         const QImage card = paintCard(style, fan[i]);
         p.save();
         p.translate(pivot);
-        p.rotate(-24 + i * 12);
-        const QRectF target(-50, -390, 100, 100.0 * kCardHeight / kCardWidth);
+        p.rotate(-15 + i * 7.5);
+        const QRectF target(-39, -430, 78, 78.0 * kCardHeight / kCardWidth);
         p.fillRect(target.translated(3, 3), QColor(0, 0, 0, 90));
         p.drawImage(target, card);
         p.restore();
@@ -51,20 +51,20 @@ QImage paintSplash()
     p.setPen(style.gold);
     QFont title(QStringLiteral("DejaVu Serif"));
     title.setBold(true);
-    title.setPixelSize(46);
-    title.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    title.setPixelSize(40);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     p.setFont(title);
-    p.drawText(QRectF(24, 82, 260, 56), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(22, 78, 260, 50), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("KESTRAVA"));
     QFont subtitle(QStringLiteral("DejaVu Serif"));
     subtitle.setItalic(true);
     subtitle.setPixelSize(16);
     p.setFont(subtitle);
     p.setPen(style.pale);
-    p.drawText(QRectF(28, 138, 260, 24), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(26, 128, 240, 24), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Tarot readings and a diary"));
-    QPainterPath rule(QPointF(28, 170));
-    rule.lineTo(230, 170);
+    QPainterPath rule(QPointF(26, 160));
+    rule.lineTo(236, 160);
     strokeOnly(p, rule, style.gold, 1.2);
     return image;
 }
