@@ -1,0 +1,134 @@
+#include "gui/app/AppState.h"
+
+#include "core/Error.h"
+#include "core/diary/FileNameTemplate.h"
+#include "core/reading/Deal.h"
+#include "core/srml/DescriptionSources.h"
+#include "core/srml/SpreadDocument.h"
+#include "core/srml/TitleSet.h"
+#include "gui/common/Texts.h"
+
+namespace kestrava {
+
+AppState::AppState(Services services, QObject* parent)
+    : QObject(parent), m_services(std::move(services))
+{
+}
+
+std::optional<std::string> AppState::selectedSpread() const
+{
+    const int index = preferences.selectedSpread;
+    if (index < 0 || index >= static_cast<int>(spreads.size()))
+        return std::nullopt;
+    return spreads[static_cast<std::size_t>(index)];
+}
+
+std::filesystem::path AppState::selectedDeckFolder() const
+{
+    if (!preferences.selectedDeck)
+        throw Error(std::string(kNoDeckMessage));
+    return folder().deckFolder(*preferences.selectedDeck);
+}
+
+std::filesystem::path AppState::reportFile() const
+{
+    return reportPagePath(folder());
+}
+
+std::filesystem::path AppState::previewFile() const
+{
+    return previewPagePath(folder());
+}
+
+std::vector<std::string> AppState::titleList() const
+{
+    TitleSet titles;
+    loadTitleSet(folder(), preferences.defaultTitles, titles);
+    return composeTitleList(titles);
+}
+
+void AppState::regenerateFileName()
+{
+    regenerateFileName(clock().now());
+}
+
+void AppState::regenerateFileName(const DateTime& now)
+{
+    const auto name =
+        generateFileName(preferences.fileNameTemplate, preferences.dateTimeFormatText(),
+                         selectedSpread(), preferences.querentName, now);
+    if (name)
+        fileNamePreview = *name;
+    announcePreferences();
+}
+
+void AppState::deal(const std::string& question)
+{
+    const auto spread = selectedSpread();
+    if (!spread)
+        return;
+    if (!preferences.selectedDeck)
+        throw Error(std::string(kNoDeckMessage));
+    DealRequest request;
+    request.spreadName = *spread;
+    request.person = preferences.querentName;
+    request.question = question.empty() ? Lines() : splitLines(question);
+    request.deck = preferences.selectedDeck;
+    request.now = clock().now();
+    request.ids = shuffle.ids;
+    request.orientations = shuffle.orientations;
+
+    const auto titles = titleList();
+    RasterCanvas canvas;
+    DealResult result;
+    try {
+        composeDeal(folder(), preferences, request, result);
+        const RenderInput input{folder(), result.reading, result.deckFolder, preferences, sources,
+                                titles,   words};
+        kestrava::showReading(input, canvas, result.render);
+    } catch (...) {
+        // What was composed stays the current reading; the views keep the last one.
+        reading = result.reading;
+        throw;
+    }
+    reading = result.reading;
+    currentDeckFolder = result.deckFolder;
+    regenerateFileName(request.now);
+    takeRendering(canvas, result.render);
+    emit readingShown(toQt(result.suggestedName),
+                      preferences.fullScreenCardTable && !manualChoiceInProgress);
+}
+
+void AppState::showReading(const QString& name, bool fullScreen)
+{
+    const auto titles = titleList();
+    RasterCanvas canvas;
+    RenderResult result;
+    const RenderInput input{folder(), reading, currentDeckFolder, preferences, sources,
+                            titles,   words};
+    kestrava::showReading(input, canvas, result);
+    takeRendering(canvas, result);
+    emit readingShown(name, fullScreen);
+}
+
+void AppState::takeRendering(const RasterCanvas& canvas, const RenderResult& result)
+{
+    picture = canvas;
+    richText = result.richText;
+    readingExists = true;
+}
+
+void AppState::openSitePage(const QString& path) const
+{
+    if (m_services.openUrl)
+        m_services.openUrl(m_services.site.resolved(QUrl(path)));
+}
+
+void AppState::readLists()
+{
+    spreads = listSpreads(folder());
+    decks = listFolders(folder().cards());
+    sources = listDescriptionSources(folder());
+}
+
+} // namespace kestrava

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/Prompter.h"
+
+class QWidget;
+
+namespace kestrava {
+
+// Questions and messages as modal boxes, files through the save dialog.
+class GuiPrompter : public Prompter
+{
+public:
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    Answer ask(std::string_view question) override;
+    void tell(std::string_view message) override;
+    std::optional<std::filesystem::path>
+    chooseSaveFile(std::string_view title, std::string_view filter,
+                   const std::filesystem::path& start) override;
+
+private:
+    QWidget* m_parent = nullptr;
+};
+
+} // namespace kestrava

@@ -1,0 +1,213 @@
+#include "gui/app/MainWindow.h"
+
+#include "core/app/SettingsFile.h"
+#include "core/srml/ReadingDocument.h"
+#include "gui/app/AboutPage.h"
+#include "gui/app/AppState.h"
+#include "gui/app/EditorsPage.h"
+#include "gui/app/Localisation.h"
+#include "gui/app/ToolsPage.h"
+#include "gui/app/Version.h"
+#include "gui/common/Guard.h"
+#include "gui/common/Texts.h"
+#include "gui/common/Widgets.h"
+#include "gui/diary/MyReadingsPage.h"
+#include "gui/preferences/CardsOptionsPage.h"
+#include "gui/preferences/PreferencesPage.h"
+#include "gui/reading/NewReadingPage.h"
+#include "gui/reference/MyDecksPage.h"
+#include "gui/table/CardTablePage.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <filesystem>
+
+namespace kestrava {
+
+MainWindow::MainWindow(Services services, QWidget* parent)
+    : QMainWindow(parent), m_state(new AppState(std::move(services), this)),
+      m_client(new QWidget(this)), m_clientLayout(new QVBoxLayout(m_client)),
+      m_pages(named(new QTabWidget(m_client), QStringLiteral("PageControl1"))),
+      m_status(makeLabel(QStringLiteral("StatusBarPanel"), QString(), this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    m_clientLayout->setContentsMargins(0, 0, 0, 0);
+    m_clientLayout->addWidget(m_pages);
+    setCentralWidget(m_client);
+    m_status->setAlignment(Qt::AlignCenter);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(m_status, 1);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    buildPages();
+    initialise();
+}
+
+void MainWindow::buildPages()
+{
+    AppState& state = *m_state;
+    m_newReading = named(new NewReadingPage(state, m_pages), QStringLiteral("TabSheet2"));
+    m_cardTable = named(new CardTablePage(state, m_pages), QStringLiteral("TabSheet3"));
+    m_decks = named(new MyDecksPage(state, m_pages), QStringLiteral("TabSheet9"));
+    m_preferences = named(new PreferencesPage(state, m_pages), QStringLiteral("TabSheet1"));
+    m_about = named(new AboutPage(state, m_pages), QStringLiteral("TabSheet5"));
+
+    m_pages->addTab(m_newReading, QStringLiteral("New Reading"));
+    m_pages->addTab(m_cardTable, QStringLiteral("Card Table"));
+    m_pages->addTab(named(new MyReadingsPage(state, m_pages), QStringLiteral("TabSheet4")),
+                    QStringLiteral("My Readings"));
+    // Holds the working lists in the design; here a page whose tab never shows.
+    m_pages->addTab(named(new QWidget(m_pages), QStringLiteral("TabSheetSys")),
+                    QStringLiteral("SYS"));
+    m_pages->addTab(m_decks, QStringLiteral("My Decks"));
+    m_pages->addTab(named(new EditorsPage(state, m_pages), QStringLiteral("TabSheet10")),
+                    QStringLiteral("Editors"));
+    m_pages->addTab(named(new ToolsPage(state, m_pages), QStringLiteral("TabSheetTools")),
+                    QStringLiteral("Tools"));
+    m_pages->addTab(m_preferences, QStringLiteral("Preferences"));
+    m_pages->addTab(m_about, QStringLiteral("About | Updates"));
+
+    connect(&state, &AppState::readingShown, this, &MainWindow::showReadingPage);
+    connect(m_cardTable, &CardTablePage::fullScreenRequested, this,
+            [this] { enterFullScreen(m_cardTable->panel()); });
+    connect(m_cardTable, &CardTablePage::restoreRequested, this, &MainWindow::leaveFullScreen);
+    connect(m_cardTable, &CardTablePage::newReadingRequested, this, [this] {
+        leaveFullScreen();
+        m_pages->setCurrentIndex(NewReading);
+    });
+}
+
+void MainWindow::initialise()
+{
+    AppState& state = *m_state;
+    m_pages->setCurrentIndex(NewReading);
+    setWindowTitle(QStringLiteral("KESTRAVA"));
+    m_status->setText(kAboutLine);
+    m_about->showVersions();
+    m_pages->setTabVisible(Sys, false);
+    m_pages->setTabVisible(CardTable, false);
+
+    state.readLists();
+    m_newReading->fillSpreads();
+    m_preferences->cardsOptions()->fillSources();
+    m_decks->fillDecks();
+
+    SettingsLists lists;
+    lists.decks = state.decks;
+    lists.descriptionSources = state.sources;
+    lists.spreadCount = static_cast<int>(state.spreads.size());
+    loadSettings(state.folder(), lists, state.preferences);
+    // A first start, or a remembered deck that is gone: deal from the first
+    // deck there is rather than fail at the first deal.
+    if (!state.preferences.selectedDeck && !state.decks.empty())
+        state.preferences.selectedDeck = state.decks.front();
+    state.announcePreferences();
+    placeWindow();
+
+    const bool ready = guarded(state.prompter(), [&] {
+        m_newReading->showSelectedSpread();
+        state.titleList();
+        applyLanguage(state.services().language, this, state.words);
+        openCommandLineDocument();
+    });
+    if (!ready)
+        return;
+    m_cardTable->ADockTabSet();
+    if (!m_cardTable->isFullScreen())
+        m_pages->setCurrentIndex(NewReading);
+}
+
+void MainWindow::placeWindow()
+{
+    const Preferences& p = m_state->preferences;
+    if (p.rememberWindowPosition) {
+        move(p.windowLeft, p.windowTop);
+        return;
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void MainWindow::openCommandLineDocument()
+{
+    const QStringList& arguments = m_state->services().arguments;
+    if (arguments.isEmpty())
+        return;
+    const std::filesystem::path file = toPath(arguments.constFirst());
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return;
+    const Lines lines = readLines(file);
+    if (lines.empty() || lines.front() != kDiaryHeader)
+        return;
+    AppState& state = *m_state;
+    state.reading = lines;
+    state.currentDeckFolder = state.selectedDeckFolder();
+    state.showReading(toQt(replaceAll(file.filename().string(), ".srml", "")),
+                      state.preferences.fullScreenCardTable);
+}
+
+void MainWindow::showReadingPage(const QString& name, bool fullScreen)
+{
+    m_cardTable->showReading(name);
+    m_pages->setTabVisible(CardTable, true);
+    m_pages->setCurrentIndex(CardTable);
+    if (fullScreen)
+        enterFullScreen(m_cardTable->panel());
+}
+
+void MainWindow::enterFullScreen(QWidget* panel)
+{
+    if (m_cardTable->isFullScreen())
+        return;
+    m_clientLayout->addWidget(panel);
+    m_pages->hide();
+    statusBar()->hide();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    showFullScreen();
+    m_cardTable->setFullScreen(true);
+}
+
+void MainWindow::leaveFullScreen()
+{
+    if (!m_cardTable->isFullScreen())
+        return;
+    m_pages->show();
+    m_cardTable->putPanelBack();
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    showNormal();
+    setFixedSize(kClientWidth, kClientHeight);
+    statusBar()->show();
+    m_cardTable->setFullScreen(false);
+}
+
+void MainWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    Preferences& p = m_state->preferences;
+    p.windowLeft = x();
+    p.windowTop = y();
+    saveSettings(m_state->folder(), p);
+    event->accept();
+}
+
+} // namespace kestrava

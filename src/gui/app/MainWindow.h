@@ -1,0 +1,63 @@
+#pragma once
+
+#include "gui/app/Services.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QTabWidget;
+class QVBoxLayout;
+
+namespace kestrava {
+
+class AboutPage;
+class AppState;
+class CardTablePage;
+class MyDecksPage;
+class NewReadingPage;
+class PreferencesPage;
+
+// The main window: composes the pages, owns the shared state, initialises
+// everything in its order at start and saves the settings at close.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum Page { NewReading, CardTable, MyReadings, Sys, MyDecks, Editors, Tools, Prefs, About };
+
+    static constexpr int kClientWidth = 796;
+    static constexpr int kClientHeight = 558;
+
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+
+    AppState& state() const { return *m_state; }
+    QTabWidget* pages() const { return m_pages; }
+    // Brings the window to the front, as a second start asks.
+    void bringToFront();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPages();
+    void initialise();
+    void placeWindow();
+    void openCommandLineDocument();
+    void showReadingPage(const QString& name, bool fullScreen);
+    void enterFullScreen(QWidget* panel);
+    void leaveFullScreen();
+
+    AppState* m_state;
+    QWidget* m_client;
+    QVBoxLayout* m_clientLayout;
+    QTabWidget* m_pages;
+    QLabel* m_status;
+    NewReadingPage* m_newReading = nullptr;
+    CardTablePage* m_cardTable = nullptr;
+    MyDecksPage* m_decks = nullptr;
+    PreferencesPage* m_preferences = nullptr;
+    AboutPage* m_about = nullptr;
+};
+
+} // namespace kestrava

@@ -1,0 +1,91 @@
+#include "gui/common/HtmlView.h"
+
+#include "core/Prompter.h"
+#include "gui/common/Texts.h"
+
+#include <QEventLoop>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+
+namespace kestrava {
+
+namespace {
+
+class LocalOnly : public QWebEngineUrlRequestInterceptor
+{
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override
+    {
+        const QString scheme = info.requestUrl().scheme();
+        if (scheme != QLatin1String("file") && scheme != QLatin1String("data"))
+            info.block(true);
+    }
+};
+
+void keepLocal(QWebEngineProfile* profile)
+{
+    static LocalOnly* interceptor = nullptr;
+    if (!interceptor) {
+        interceptor = new LocalOnly(profile);
+        profile->setUrlRequestInterceptor(interceptor);
+    }
+}
+
+} // namespace
+
+HtmlView::HtmlView(QWidget* parent) : QWebEngineView(parent)
+{
+    keepLocal(page()->profile());
+    QWebEngineSettings* settings = page()->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::AutoLoadImages, true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    connect(this, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
+    connect(this, &QWebEngineView::loadFinished, this, [this] { m_loading = false; });
+}
+
+void HtmlView::showFile(const std::filesystem::path& file)
+{
+    const QUrl url = QUrl::fromLocalFile(pathText(file));
+    if (url == this->url())
+        reload();
+    else
+        load(url);
+}
+
+void HtmlView::waitUntilLoaded()
+{
+    if (!m_loading)
+        return;
+    QEventLoop loop;
+    connect(this, &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void HtmlView::saveAs(Prompter& prompter, const std::filesystem::path& start)
+{
+    const auto file =
+        prompter.chooseSaveFile("Save As", "Web Page, HTML only (*.html *.htm)", start);
+    if (!file)
+        return;
+    waitUntilLoaded();
+    QWebEngineProfile* profile = page()->profile();
+    const QString target = pathText(*file);
+    auto* guard = new QObject(this);
+    connect(profile, &QWebEngineProfile::downloadRequested, guard,
+            [this, guard, target](QWebEngineDownloadRequest* download) {
+                connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
+                        [this, download, target] {
+                            if (download->isFinished())
+                                emit saved(target);
+                        });
+                guard->deleteLater();
+            });
+    page()->save(target, QWebEngineDownloadRequest::SingleHtmlSaveFormat);
+}
+
+} // namespace kestrava

@@ -1,0 +1,64 @@
+#include "gui/reference/MyDecksPage.h"
+
+#include "gui/app/AppState.h"
+#include "gui/common/Binder.h"
+#include "gui/common/Texts.h"
+#include "gui/common/Widgets.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace kestrava {
+
+MyDecksPage::MyDecksPage(AppState& state, QWidget* parent)
+    : QWidget(parent), m_state(state),
+      m_decks(named(new QListWidget(this), QStringLiteral("FileListBox2")))
+{
+    auto* group =
+        makeGroup(QStringLiteral("GroupBox1"), QStringLiteral("View / Change Tarot Deck"), this);
+    auto* more = makeButton(QStringLiteral("ButtonDMTD"),
+                            QStringLiteral("Download More Tarot Decks"), group);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(m_decks);
+    groupLayout->addWidget(more, 0, Qt::AlignLeft);
+    m_decks->setMaximumWidth(260);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(group);
+    layout->addStretch();
+
+    connect(m_decks, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            m_state.preferences.selectedDeck = toBytes(m_decks->item(row)->text());
+        else
+            m_state.preferences.selectedDeck.reset();
+        m_state.announcePreferences();
+    });
+    connect(more, &QPushButton::clicked, this,
+            [this] { m_state.openSitePage(QStringLiteral("/en/downloads/")); });
+    auto* binder = new Binder(state, this);
+    binder->onRefresh([this] { refresh(); });
+}
+
+void MyDecksPage::fillDecks()
+{
+    const QSignalBlocker blocker(m_decks);
+    m_decks->clear();
+    for (const auto& deck : m_state.decks)
+        m_decks->addItem(toQt(deck));
+    refresh();
+}
+
+void MyDecksPage::refresh()
+{
+    const QSignalBlocker blocker(m_decks);
+    const auto& deck = m_state.preferences.selectedDeck;
+    int row = -1;
+    for (int i = 0; deck && i < m_decks->count(); ++i) {
+        if (toBytes(m_decks->item(i)->text()) == *deck)
+            row = i;
+    }
+    m_decks->setCurrentRow(row);
+}
+
+} // namespace kestrava
