@@ -137,7 +137,7 @@ MAJORS = [
     ("The Moon lights the road only half way. Things are not what they seem; fears, dreams and "
      "illusions mix with the truth.\n"
      "Go carefully, trust your instinct, and do not sign anything in the dark.",
-     "The fog lifts: confusion clears, fears lose their hold and hidden things come to light.",
+     "The fog lifts: confusion clears, fears lose their hold and hidden things come to light. What frightened you in the dark looks smaller by day.",
      "Illusion, fear, uncertainty", "Clarity returning, fears released"),
     # 19 The Sun
     ("The Sun is joy without shadow: success, health, warmth and clear sight. Things go well "
@@ -173,7 +173,7 @@ MAJORS = [
 WANDS = [
     ("The Ace of Wands is a spark of fire: a new idea, a venture, a surge of energy and "
      "desire. Something wants to be started.\nSeize the inspiration while it burns.",
-     "The spark will not catch: delays, lack of drive or a plan that never leaves the ground.",
+     "The spark will not catch: delays, lack of drive or a plan that never leaves the ground. Wait for the right moment, or look for what really fires you.",
      "Inspiration, new venture, energy", "Delay, lack of drive"),
     ("The Two of Wands holds the world in its hand and looks out. Plans are made and a path "
      "is chosen; the future is being shaped.",
@@ -210,7 +210,7 @@ WANDS = [
      "Resilience, persistence, boundaries", "Exhaustion, suspicion"),
     ("The Ten of Wands carries too much. Burdens and duties pile up; success has become a "
      "weight.",
-     "The load is set down at last: delegate, drop what is not yours to carry.",
+     "The load is set down at last: delegate, drop what is not yours to carry. Relief follows once you stop doing everything alone.",
      "Burden, responsibility, overload", "Letting go of burdens"),
     ("The Page of Wands brings good news and fresh enthusiasm. A young spirit eager to explore, "
      "learn and try something new.",
@@ -222,7 +222,7 @@ WANDS = [
      "Adventure, energy, passion", "Haste, recklessness"),
     ("The Queen of Wands is warm, confident and determined. She draws people in and gets "
      "things done with courage and good humour.",
-     "Jealousy or a demanding temper; confidence turned into control.",
+     "Jealousy or a demanding temper; confidence turned into control. Warmth wins more than force.",
      "Confidence, warmth, determination", "Jealousy, a demanding temper"),
     ("The King of Wands leads with vision. A bold entrepreneur who inspires others and turns "
      "ideas into enterprises.",
@@ -241,11 +241,11 @@ CUPS = [
      "Partnership, attraction, union", "Imbalance, parting"),
     ("The Three of Cups raises a toast: friendship, celebration and community. Good company "
      "and shared joy.",
-     "Gossip, too much indulgence, or a friend who leaves the circle.",
+     "Gossip, too much indulgence, or a friend who leaves the circle. Keep the party kind and the friendships true.",
      "Friendship, celebration", "Gossip, overindulgence"),
     ("The Four of Cups sits under a tree and ignores the cup offered. Boredom, apathy or "
      "brooding; something good is being missed.",
-     "Interest returns; you look up and take the offer.",
+     "Interest returns; you look up and take the offer. The sulking is over and life tastes good again.",
      "Apathy, contemplation, a missed offer", "Renewed interest, seizing a chance"),
     ("The Five of Cups mourns the spilled cups and forgets the two still standing. Loss, "
      "regret and grief.",
@@ -257,33 +257,33 @@ CUPS = [
      "Nostalgia, kindness, innocence", "Stuck in the past"),
     ("The Seven of Cups shows many cups full of dreams. Choices abound, but some are only "
      "illusions; wishful thinking clouds the view.",
-     "Clarity returns and a real choice is made.",
+     "Clarity returns and a real choice is made. The fog of wishes clears and one path stands out.",
      "Choices, illusions, daydreams", "Clarity, a decision"),
     ("The Eight of Cups walks away from what no longer fills the heart. Leaving the familiar "
      "to look for deeper meaning.",
      "Fear of leaving, or drifting without a goal. Know why you stay or go.",
      "Walking away, seeking meaning", "Fear of change, drifting"),
-    ("The Nine of Cups is the wish card: contentment, pleasure, a wish come true.",
-     "Satisfaction turns smug, or the wish fulfilled does not bring the joy hoped for.",
+    ("The Nine of Cups is the wish card: contentment, pleasure, a wish come true. Enjoy what you have; you have earned it.",
+     "Satisfaction turns smug, or the wish fulfilled does not bring the joy hoped for. Look beyond comfort for what truly satisfies.",
      "Wish fulfilled, contentment", "Smugness, dissatisfaction"),
     ("The Ten of Cups is happiness at home: a loving family, harmony and lasting emotional "
-     "fulfilment under the rainbow.",
+     "fulfilment under the rainbow. Love is shared and the home is a safe harbour.",
      "A family at odds or values that no longer match. Harmony needs care.",
      "Family happiness, harmony", "Discord at home"),
     ("The Page of Cups brings a message of the heart: an invitation, a creative idea, a "
      "gentle intuition. Be open to surprises.",
-     "Emotional immaturity or a creative block; moods rule.",
+     "Emotional immaturity or a creative block; moods rule. Give the dream some discipline.",
      "A message of the heart, intuition", "Immaturity, moodiness"),
     ("The Knight of Cups arrives with an offer: romance, charm and ideals. Follow the heart, "
      "gracefully.",
-     "Moodiness, unrealistic dreams or a promise that is not kept.",
+     "Moodiness, unrealistic dreams or a promise that is not kept. Charm is not the same as commitment.",
      "Romance, an offer, idealism", "Unrealistic dreams, broken promises"),
     ("The Queen of Cups is compassion itself: intuitive, caring and calm in feeling. She "
      "listens and understands.",
-     "Giving too much until nothing is left, or insecurity and dependence.",
+     "Giving too much until nothing is left, or insecurity and dependence. Fill your own cup before you pour for others.",
      "Compassion, intuition, care", "Martyrdom, insecurity"),
     ("The King of Cups keeps his balance on the waves: emotional maturity, diplomacy and "
-     "calm generosity.",
+     "calm generosity. Feelings are felt fully but never take the reins.",
      "Feelings are used to manipulate, or moods swing. Steady the heart.",
      "Emotional balance, diplomacy", "Manipulation, moodiness"),
 ]
@@ -296,23 +296,23 @@ SWORDS = [
     ("The Two of Swords sits blindfolded with crossed blades. A stalemate; a hard decision is "
      "avoided.",
      "The blindfold slips: the decision can no longer wait, or too much information "
-     "confuses.",
+     "confuses. Take off the blindfold and choose.",
      "Stalemate, a hard choice", "Indecision ending, overload"),
     ("The Three of Swords pierces the heart: sorrow, heartbreak, painful truth. Grief needs "
      "to be felt.",
-     "Healing begins; the pain is released and forgiveness becomes possible.",
+     "Healing begins; the pain is released and forgiveness becomes possible. Let the tears do their work.",
      "Heartbreak, sorrow", "Healing, release"),
     ("The Four of Swords lies at rest. Recovery, retreat and quiet; gather strength before "
      "the next battle.",
-     "Restlessness or burnout; the body asks for the rest it is not given.",
+     "Restlessness or burnout; the body asks for the rest it is not given. Stop before the body stops you.",
      "Rest, recovery, retreat", "Restlessness, burnout"),
     ("The Five of Swords wins the fight and loses friends. Conflict, hollow victory, "
      "dishonour.",
-     "The quarrel ends; reconciliation is possible if pride is set aside.",
+     "The quarrel ends; reconciliation is possible if pride is set aside. Winning is not everything; making peace may be worth more.",
      "Conflict, a hollow victory", "Reconciliation, moving on"),
     ("The Six of Swords crosses to calmer water. A move, a transition, leaving trouble "
      "behind.",
-     "The journey is delayed, or old troubles come along in the boat.",
+     "The journey is delayed, or old troubles come along in the boat. Settle what is unfinished before you cross.",
      "Transition, moving on", "Delay, unfinished business"),
     ("The Seven of Swords slips away with the blades. Deception, strategy, getting away with "
      "something; watch out, or watch yourself.",
@@ -320,35 +320,35 @@ SWORDS = [
      "Deception, strategy, stealth", "Confession, conscience"),
     ("The Eight of Swords stands bound among the blades, yet the way out is open. The prison "
      "is mostly in the mind.",
-     "The bonds loosen; you see the way out and take it.",
+     "The bonds loosen; you see the way out and take it. You were freer than you believed.",
      "Restriction, feeling trapped", "Release, a new view"),
     ("The Nine of Swords wakes in the night. Worry, anxiety, fears that grow in the dark.",
-     "The worst is over; speak of your fears and they shrink.",
+     "The worst is over; speak of your fears and they shrink. Morning comes, and help with it.",
      "Anxiety, worry, sleepless nights", "Hope, reaching out"),
     ("The Ten of Swords lies at the bottom. A painful ending; it cannot get worse, and dawn "
      "is on the horizon.",
-     "Recovery begins; you get up, slowly, and go on.",
+     "Recovery begins; you get up, slowly, and go on. The lesson stays, the pain fades.",
      "A painful ending, rock bottom", "Recovery, regeneration"),
-    ("The Page of Swords is curious and alert: new ideas, questions, a sharp young mind.",
+    ("The Page of Swords is curious and alert: new ideas, questions, a sharp young mind. Watch, listen and learn before you act.",
      "Gossip, hasty words or spying. Think before you speak.",
      "Curiosity, vigilance, new ideas", "Gossip, hasty words"),
-    ("The Knight of Swords charges into the wind: ambition, fast thinking, directness.",
+    ("The Knight of Swords charges into the wind: ambition, fast thinking, directness. He cuts straight to the point and will not be stopped.",
      "Reckless and tactless; the charge goes nowhere. Aim before you ride.",
      "Ambition, swift action, directness", "Recklessness, tactlessness"),
     ("The Queen of Swords sees clearly and speaks plainly. Independent, honest, wise from "
      "experience.",
-     "Coldness or bitterness; clear sight turned into harsh words.",
+     "Coldness or bitterness; clear sight turned into harsh words. Truth needs kindness to be heard.",
      "Clear thinking, honesty, independence", "Coldness, bitterness"),
     ("The King of Swords rules by reason and law. Fair judgement, intellectual authority, "
      "truth spoken with care.",
-     "Power of the mind used to manipulate or to judge without mercy.",
+     "Power of the mind used to manipulate or to judge without mercy. Fairness has gone out of the argument.",
      "Reason, authority, fair judgement", "Manipulation, harshness"),
 ]
 
 COINS = [
     ("The Ace of Coins offers a golden seed: a new job, money, a solid opportunity in the "
      "world. Plant it well.",
-     "An opportunity slips away through poor planning or greed.",
+     "An opportunity slips away through poor planning or greed. Lay firmer ground before you try again.",
      "Opportunity, prosperity, a solid start", "A lost chance, poor planning"),
     ("The Two of Coins juggles and dances. Balancing work and money, adapting to change with "
      "a light touch.",
@@ -356,19 +356,19 @@ COINS = [
      "Balance, adaptability", "Overwhelm, disorder"),
     ("The Three of Coins builds together. Teamwork, craft and skill recognised; good work is "
      "done.",
-     "The team does not pull together, or the work is careless.",
+     "The team does not pull together, or the work is careless. Agree on the plan and take pride in the craft.",
      "Teamwork, craftsmanship", "Poor cooperation, careless work"),
     ("The Four of Coins holds on tight. Saving, security and control; safe, but perhaps too "
      "tight.",
-     "Greed, or the need to loosen the grip and let money flow again.",
+     "Greed, or the need to loosen the grip and let money flow again. Security that shuts everything out becomes a cage.",
      "Security, saving, control", "Greed, letting go"),
     ("The Five of Coins walks in the snow past a lighted window. Hardship, loss, feeling "
      "left out; help is nearer than it seems.",
-     "Recovery from hardship; help is found and accepted.",
+     "Recovery from hardship; help is found and accepted. The door you passed was open after all.",
      "Hardship, loss, exclusion", "Recovery, help found"),
     ("The Six of Coins weighs and gives. Generosity, sharing, help given and received "
      "fairly.",
-     "Gifts with strings attached, debts, or giving that is not returned.",
+     "Gifts with strings attached, debts, or giving that is not returned. Look at who holds the power in the exchange.",
      "Generosity, sharing, fairness", "Debt, strings attached"),
     ("The Seven of Coins leans on the hoe and looks at the crop. Patience, long-term "
      "investment, taking stock.",
@@ -376,31 +376,31 @@ COINS = [
      "Patience, investment, assessment", "Impatience, poor returns"),
     ("The Eight of Coins works at the bench. Diligence, learning a trade, skill growing with "
      "every piece.",
-     "Perfectionism, or shortcuts that spoil the work.",
+     "Perfectionism, or shortcuts that spoil the work. Good work needs care, not endless polishing.",
      "Diligence, skill, mastery", "Perfectionism, shortcuts"),
     ("The Nine of Coins walks in her own garden. Independence, comfort and well-earned "
      "luxury.",
-     "Working too hard to enjoy it, or comfort that is only on the surface.",
+     "Working too hard to enjoy it, or comfort that is only on the surface. Make time to enjoy the garden you built.",
      "Independence, comfort, self-reliance", "Overwork, superficiality"),
     ("The Ten of Coins is lasting wealth: family, inheritance, a home that stands for "
-     "generations.",
-     "Family quarrels over money, or a loss of security.",
+     "generations. What you build now will outlast you.",
+     "Family quarrels over money, or a loss of security. Talk openly about what is shared before it divides you.",
      "Wealth, legacy, family", "Financial loss, family disputes"),
     ("The Page of Coins studies the coin in his hand. A student, a new skill, a practical "
      "plan with promise.",
-     "Procrastination; the plan stays a plan.",
+     "Procrastination; the plan stays a plan. Begin with one small, practical step.",
      "Study, ambition, a new skill", "Procrastination, little progress"),
     ("The Knight of Coins ploughs on steadily. Hard work, routine, reliability; slow but "
      "sure.",
-     "Boredom and stubbornness; the routine has become a rut.",
+     "Boredom and stubbornness; the routine has become a rut. Change one habit and the work moves again.",
      "Hard work, reliability, routine", "Stubbornness, a rut"),
     ("The Queen of Coins makes a home prosper. Practical, nurturing, down to earth; she cares "
      "for body and purse.",
-     "Work and home out of balance, or self-care forgotten.",
+     "Work and home out of balance, or self-care forgotten. The home suffers when its keeper is worn out.",
      "Practicality, nurture, security", "Imbalance, neglected self-care"),
     ("The King of Coins sits among his riches. Business sense, wealth and stable leadership "
      "in the material world.",
-     "Greed or rigid attachment to money and status.",
+     "Greed or rigid attachment to money and status. Wealth is a tool, not a master.",
      "Wealth, business, stability", "Greed, materialism"),
 ]
 
