@@ -10,6 +10,7 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <QStringList>
+#include <cstdlib>
 
 namespace kestrava::deckgen {
 namespace {
@@ -155,9 +156,8 @@ void paintPips(QPainter& p, const SuitStyle& suitStyle, int suit, int rank)
                       kPicture.height() - 8);
     if (rank == 1) {
         QRadialGradient glow(area.center(), 62);
-        QColor warm = suitStyle.tint;
         glow.setColorAt(0, suitStyle.frame.lighter(170));
-        glow.setColorAt(1, warm);
+        glow.setColorAt(1, suitStyle.tint);
         p.setBrush(glow);
         p.setPen(Qt::NoPen);
         p.drawEllipse(area.center(), 56, 70);
