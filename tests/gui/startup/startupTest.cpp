@@ -1,0 +1,313 @@
+#include "core/TextFile.h"
+#include "core/app/SettingsFile.h"
+#include "core/srml/ReadingDocument.h"
+#include "gui/app/AppState.h"
+#include "gui/app/SingleInstance.h"
+#include "support/GuiFixture.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabWidget>
+
+using namespace kestrava;
+using namespace kestrava::test;
+
+namespace {
+
+Preferences everyPreferenceChanged()
+{
+    Preferences p;
+    p.defaultTitles = false;
+    p.selectedHiddenSource = "Beta";
+    p.selectedDeck = "Majors";
+    p.cardSet = CardSet::Minors56;
+    p.useBlankCards = true;
+    p.addDateTime = false;
+    p.rememberName = true;
+    p.querentName = "Anna";
+    p.selectedSpread = 2;
+    p.repeatCards = true;
+    p.fileNameTemplate = "#S for #N";
+    p.reversedCards = true;
+    p.blankLabelEnabled = false;
+    p.blankLabel = "empty";
+    p.normalLabelEnabled = false;
+    p.normalLabel = "Upright";
+    p.reversedLabelEnabled = false;
+    p.reversedLabel = "Upside down";
+    p.blankCardCount = "3";
+    p.fullScreenCardTable = true;
+    p.rememberWindowPosition = true;
+    p.windowLeft = 40;
+    p.windowTop = 30;
+    p.showCardTitles = true;
+    p.showPositionNumbers = true;
+    p.codePage = 3;
+    p.showMeanings = true;
+    p.dateTimeFormat = 2;
+    p.addName = true;
+    p.addQuestion = true;
+    p.showFrames = true;
+    p.showTexts = false;
+    p.editorsPage = 1;
+    p.preferencesPage = 2;
+    p.lastUpdateCheck = "05.03.2024 14:07:00";
+    p.savedReadingsStore = 2;
+    p.spreadEditorRowNumbers = true;
+    p.spreadEditorColumnNumbers = true;
+    p.spreadEditorSolidGrid = true;
+    p.spreadEditorDashedGrid = true;
+    p.associationState = "unregistered";
+    p.spreadViewPage = 0;
+    p.cardTableView = 3;
+    p.screenshotHeader = false;
+    p.screenshotFrame = false;
+    p.screenshotCardNumbers = true;
+    p.screenshotCardTitles = true;
+    p.fullScreenManualChoice = true;
+    p.faceDown = false;
+    p.deckAtBottom = true;
+    p.toolsPage = 1;
+    p.customBackAlways = true;
+    p.sourceChecks = {false, true};
+    return p;
+}
+
+Lines diaryReading()
+{
+    DiaryEntry entry;
+    entry.spreadName = "Three Cards";
+    entry.cards = "3";
+    entry.person = "Anna";
+    entry.dateTime = "2024-03-05, 14-07";
+    entry.question = {"Which way?"};
+    entry.meanings = {"Past", "Present", "Future"};
+    entry.positions = {"10,10", "50,10", "90,10"};
+    entry.fortune = {"1", "2", "3"};
+    entry.mirrors = {"normal", "normal", "normal"};
+    return composeDiary(entry);
+}
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartShowsTheDefaults();
+    void settingsAreSavedAtCloseAndReadAtTheNextStart();
+    void commandLineDocument_data();
+    void commandLineDocument();
+    void russianBuildCaptions_data();
+    void russianBuildCaptions();
+    void secondInstanceRaisesTheFirst();
+    void secondStartOfTheProgramEnds();
+};
+
+void StartupTest::firstStartShowsTheDefaults()
+{
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+
+    QCOMPARE(window->windowTitle(), QStringLiteral("KESTRAVA"));
+    QCOMPARE(window->size(), QSize(796, 558));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    const QStringList captions =
+        QString::fromLatin1("New Reading,Card Table,My Readings,SYS,My Decks,Editors,Tools,"
+                            "Preferences,About | Updates")
+            .split(QLatin1Char(','));
+    QTabWidget* pages = window->pages();
+    QCOMPARE(pages->count(), captions.size());
+    for (int i = 0; i < pages->count(); ++i)
+        QCOMPARE(pages->tabText(i), captions.at(i));
+    QVERIFY(!pages->isTabVisible(MainWindow::Sys));
+    QVERIFY(!pages->isTabVisible(MainWindow::CardTable));
+    QCOMPARE(pages->currentIndex(), int(MainWindow::NewReading));
+    QVERIFY(widget<QLabel>(window.get(), "StatusBarPanel")
+                ->text()
+                .endsWith(QStringLiteral("Assembly Version 9.1.21")));
+
+    // Defaults of the settings table, nothing checked among the sources.
+    QVERIFY(widget<QRadioButton>(window.get(), "RadioButton3")->isChecked());
+    QVERIFY(widget<QRadioButton>(window.get(), "RadioDefaultCardNames")->isChecked());
+    for (const char* on : {"CheckBox3", "CheckBox4", "CheckBoxHI", "CheckBoxFB", "CheckBoxCFD",
+                           "CheckBoxLEBlank", "CheckBoxLENormal", "CheckBoxLEReversed"})
+        QVERIFY2(widget<QCheckBox>(window.get(), on)->isChecked(), on);
+    for (const char* off : {"CheckBox1", "CheckBox2", "CheckBox5", "CheckBox6", "CheckBox13",
+                            "CheckBoxReversedCards", "CheckBox16"})
+        QVERIFY2(!widget<QCheckBox>(window.get(), off)->isChecked(), off);
+    QCOMPARE(widget<QLineEdit>(window.get(), "LabeledEdit3")->text(), QStringLiteral("#N, #S, #D"));
+    QCOMPARE(widget<QLineEdit>(window.get(), "LabeledEditNormal")->text(),
+             QStringLiteral("Normal"));
+    auto* sources = widget<QListWidget>(window.get(), "CLBCDE");
+    QCOMPARE(sources->count(), 2);
+    for (int row = 0; row < sources->count(); ++row)
+        QCOMPARE(sources->item(row)->checkState(), Qt::Unchecked);
+    QCOMPARE(widget<QListWidget>(window.get(), "ListBox3")->currentRow(), -1);
+
+    // With no deck remembered the first deck is taken, so a deal works at once.
+    QCOMPARE(widget<QListWidget>(window.get(), "FileListBox2")->currentItem()->text(),
+             QStringLiteral("Full"));
+
+    QCOMPARE(widget<QLabel>(window.get(), "LabelVersion1")->text(), QStringLiteral("9.1.21"));
+    QCOMPARE(widget<QLabel>(window.get(), "LabelVersion2")->text(), QStringLiteral("XXX"));
+    QCOMPARE(widget<QLabel>(window.get(), "LabelVersion3")->text(), QStringLiteral("XXX"));
+    auto* components = widget<QListWidget>(window.get(), "ListBoxComponents");
+    QCOMPARE(components->item(0)->text(), QStringLiteral("Program 9.1.21"));
+    QCOMPARE(components->item(6)->text(), QStringLiteral("Diary/Database 9.1.20"));
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY((window->geometry().center() - screen.center()).manhattanLength() <= 2);
+}
+
+void StartupTest::settingsAreSavedAtCloseAndReadAtTheNextStart()
+{
+    ProgramFixture fixture;
+    Lines custom;
+    for (int i = 0; i < 42; ++i)
+        custom.push_back("Custom " + std::to_string(i));
+    fixture.home().writeLines("titles/custom.srml", custom);
+    const Preferences changed = everyPreferenceChanged();
+    {
+        const auto window = fixture.start();
+        window->state().preferences = changed;
+        window->state().announcePreferences();
+        // The user types the name; it is remembered because "Remember the Name" is on.
+        auto* name = widget<QLineEdit>(window.get(), "LabeledEdit1");
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("Anna"));
+        window->move(40, 30);
+        QVERIFY(window->close());
+    }
+    QCOMPARE(readLines(fixture.folder().xfiles() / kSettingsFileName).size(), 52u);
+    QCOMPARE(readLines(fixture.folder().xfiles() / kSourceChecksFileName), Lines({"0", "1"}));
+
+    const auto window = fixture.start();
+    QCOMPARE(window->state().preferences, changed);
+    // What the user sees follows the model.
+    QVERIFY(widget<QCheckBox>(window.get(), "CheckBox6")->isChecked());
+    QVERIFY(widget<QRadioButton>(window.get(), "RadioButton2")->isChecked());
+    QVERIFY(widget<QRadioButton>(window.get(), "RadioCustomCardNames")->isChecked());
+    QVERIFY(widget<QRadioButton>(window.get(), "RadioButton5")->isChecked());
+    QCOMPARE(widget<QLineEdit>(window.get(), "LabeledEdit1")->text(), QStringLiteral("Anna"));
+    QCOMPARE(widget<QLineEdit>(window.get(), "LabeledEdit3")->text(), QStringLiteral("#S for #N"));
+    QCOMPARE(widget<QListWidget>(window.get(), "ListBox3")->currentItem()->text(),
+             QStringLiteral("Three Cards"));
+    QCOMPARE(widget<QListWidget>(window.get(), "CLBCDE")->item(1)->checkState(), Qt::Checked);
+    QCOMPARE(widget<QTabWidget>(window.get(), "PageControl3")->currentIndex(), 2);
+    QCOMPARE(widget<QLabel>(window.get(), "LabelVersion3")->text(),
+             QStringLiteral("05.03.2024 14:07:00"));
+}
+
+void StartupTest::commandLineDocument_data()
+{
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("diary reading") << QString::fromLatin1(kDiaryHeader.data()) << true;
+    QTest::newRow("database reading") << QString::fromLatin1(kReadingHeader.data()) << false;
+    QTest::newRow("not a reading") << QStringLiteral("plain text") << false;
+}
+
+void StartupTest::commandLineDocument()
+{
+    QFETCH(QString, header);
+    QFETCH(bool, opened);
+    ProgramFixture fixture;
+    Lines reading = diaryReading();
+    reading.front() = header.toStdString();
+    const auto file = fixture.home().writeLines("diary/Evening reading.srml", reading);
+    fixture.arguments = {QString::fromStdString(file.string())};
+
+    const auto window = fixture.start();
+    QCOMPARE(window->pages()->isTabVisible(MainWindow::CardTable), opened);
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
+    QCOMPARE(std::filesystem::exists(window->state().reportFile()), opened);
+    if (opened) {
+        QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(),
+                 QStringLiteral("Evening reading"));
+        QCOMPARE(window->state().reading, reading);
+    }
+    QVERIFY(fixture.prompter.messages.empty());
+}
+
+void StartupTest::russianBuildCaptions_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("page") << QStringLiteral("TabSheet2") << QStringLiteral(u"Новый расклад");
+    QTest::newRow("about page") << QStringLiteral("TabSheet5") << QStringLiteral(u"О программе");
+    QTest::newRow("sub-page") << QStringLiteral("TabSheet7")
+                              << QStringLiteral(u"Редактор названий карт");
+    QTest::newRow("button") << QStringLiteral("Button2")
+                            << QStringLiteral(u"Тасовать и Разложить карты");
+    QTest::newRow("check box") << QStringLiteral("CheckBox2") << QStringLiteral(u"Запомнить имя");
+    QTest::newRow("radio") << QStringLiteral("RadioButton3")
+                           << QStringLiteral(u"Использовать всю колоду (78 карт)");
+    QTest::newRow("labelled edit") << QStringLiteral("LabeledEdit1") << QStringLiteral(u"Имя:");
+    QTest::newRow("group") << QStringLiteral("GroupBox4") << QStringLiteral(u"Выберите расклад");
+    QTest::newRow("label") << QStringLiteral("Label64") << QStringLiteral(u"Язык: Русский");
+    QTest::newRow("card table") << QStringLiteral("ButtonFSV") << QStringLiteral(u"Во весь экран");
+}
+
+void StartupTest::russianBuildCaptions()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    ProgramFixture fixture;
+    fixture.language = QStringLiteral("RU");
+    const auto window = fixture.start();
+    QWidget* target = window->findChild<QWidget*>(control);
+    QVERIFY(target);
+    QString shown;
+    if (auto* tabs = qobject_cast<QTabWidget*>(target->parentWidget()->parentWidget()))
+        shown = tabs->tabText(tabs->indexOf(target));
+    else if (auto* button = qobject_cast<QAbstractButton*>(target))
+        shown = button->text();
+    else if (auto* group = qobject_cast<QGroupBox*>(target))
+        shown = group->title();
+    else if (auto* label = qobject_cast<QLabel*>(target))
+        shown = label->text();
+    else
+        shown =
+            widget<QLabel>(window.get(), (control + QStringLiteral("Label")).toLatin1())->text();
+    QCOMPARE(shown, caption);
+    QCOMPARE(window->state().words.dateCaption, std::string("Дата"));
+}
+
+void StartupTest::secondInstanceRaisesTheFirst()
+{
+    const QString name = QStringLiteral("kestrava-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance first(name);
+    QVERIFY(first.claim());
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    SingleInstance second(name);
+    QVERIFY(!second.claim());
+    QVERIFY(raised.wait());
+}
+
+void StartupTest::secondStartOfTheProgramEnds()
+{
+    SingleInstance first(SingleInstance::userSocketName());
+    if (!first.claim())
+        QSKIP("the program runs already for this user");
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    QProcess second;
+    second.start(QStringLiteral(KESTRAVA_PROGRAM), {});
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(raised.count() == 1 || raised.wait());
+}
+
+QTEST_MAIN(StartupTest)
+#include "startupTest.moc"
