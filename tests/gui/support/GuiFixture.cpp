@@ -106,7 +106,10 @@ std::unique_ptr<MainWindow> ProgramFixture::start(const QUrl& site)
 void click(QWidget* root, const char* button)
 {
     auto* target = widget<QAbstractButton>(root, button);
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+    // Check boxes and radio buttons answer on their indicator and text only.
+    const bool indicator = target->inherits("QCheckBox") || target->inherits("QRadioButton");
+    const QPoint point = indicator ? QPoint(8, target->height() / 2) : target->rect().center();
+    QTest::mouseClick(target, Qt::LeftButton, {}, point);
 }
 
 void clickListEntry(QWidget* root, const char* list, const QString& entry)

@@ -1,0 +1,204 @@
+#include "core/cards/Card.h"
+#include "core/srml/ReadingDocument.h"
+#include "gui/app/AppState.h"
+#include "support/GuiFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
+
+using namespace kestrava;
+using namespace kestrava::test;
+
+namespace {
+
+bool hasDrawing(const QLabel* picture)
+{
+    const QImage image = picture->pixmap().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class ReadingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void selectingASpreadShowsItAndEnablesTheCommands();
+    void cardSetFollowsTheSpread_data();
+    void cardSetFollowsTheSpread();
+    void dealOfAThreeCardSpread();
+    void deckOfTheMajorsOnly_data();
+    void deckOfTheMajorsOnly();
+    void withoutAnyDeckTheUserIsAskedForOne();
+    void downloadMoreSpreadsOpensTheSite();
+};
+
+void ReadingTest::selectingASpreadShowsItAndEnablesTheCommands()
+{
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+    const char* commands[] = {"Button2", "ButtonShowDeck", "Button16"};
+    for (const char* command : commands)
+        QVERIFY(!widget<QPushButton>(window.get(), command)->isEnabled());
+
+    clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
+    for (const char* command : commands)
+        QVERIFY(widget<QPushButton>(window.get(), command)->isEnabled());
+    const Lines page = readLines(fixture.folder().xfiles() / "tmp0.srml");
+    QCOMPARE(page.at(4), std::string("<title>Three Cards</title>"));
+    QCOMPARE(page.at(8), std::string("About Three Cards<br />"));
+    QVERIFY(hasDrawing(widget<QLabel>(window.get(), "Image8")));
+    QCOMPARE(window->state().layoutLefts, Lines({"10", "50", "90"}));
+}
+
+void ReadingTest::cardSetFollowsTheSpread_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("spreads");
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<bool>("majorsOffered");
+    const auto list = [](const char* text) {
+        return QString::fromLatin1(text).split(u'|');
+    };
+    QTest::newRow("30 cards leave the majors") << QStringLiteral("RadioButton1") << list("Thirty")
+                                               << QStringLiteral("RadioButton3") << false;
+    QTest::newRow("then 3 cards offer them again")
+        << QStringLiteral("RadioButton1") << list("Thirty|Three Cards")
+        << QStringLiteral("RadioButton3") << true;
+    QTest::newRow("22 cards keep the majors")
+        << QStringLiteral("RadioButton1") << list("Path of Trumps")
+        << QStringLiteral("RadioButton1") << true;
+    QTest::newRow("30 cards keep the minors") << QStringLiteral("RadioButton2") << list("Thirty")
+                                              << QStringLiteral("RadioButton2") << false;
+}
+
+void ReadingTest::cardSetFollowsTheSpread()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, spreads);
+    QFETCH(QString, checked);
+    QFETCH(bool, majorsOffered);
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+    window->pages()->setCurrentIndex(MainWindow::Prefs);
+    click(window.get(), chosen.toLatin1().constData());
+    window->pages()->setCurrentIndex(MainWindow::NewReading);
+    for (const QString& spread : spreads)
+        clickListEntry(window.get(), "ListBox3", spread);
+    QVERIFY(widget<QRadioButton>(window.get(), checked.toLatin1().constData())->isChecked());
+    QCOMPARE(widget<QRadioButton>(window.get(), "RadioButton1")->isEnabled(), majorsOffered);
+}
+
+void ReadingTest::dealOfAThreeCardSpread()
+{
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+    QTest::keyClicks(widget<QLineEdit>(window.get(), "LabeledEdit1"), QStringLiteral("Anna"));
+    auto* question = widget<QPlainTextEdit>(window.get(), "Memo3");
+    QTest::keyClicks(question, QStringLiteral("Where?"));
+    QTest::keyClick(question, Qt::Key_Return);
+    QTest::keyClicks(question, QStringLiteral("When?"));
+    clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
+    click(window.get(), "Button2");
+
+    QVERIFY(fixture.prompter.messages.empty());
+    QVERIFY(window->pages()->isTabVisible(MainWindow::CardTable));
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::CardTable));
+    QVERIFY(std::filesystem::exists(fixture.folder().xfiles() / "newSpread-0001.html"));
+    QVERIFY(std::filesystem::exists(fixture.folder().xfiles() / "export.html"));
+    QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(),
+             QStringLiteral("Anna, Three Cards, 2024-03-05, 14-07"));
+
+    const Lines& reading = window->state().reading;
+    QCOMPARE(reading.front(), std::string(kReadingHeader));
+    const auto question1 = std::find(reading.begin(), reading.end(), "[QUESTION]");
+    QVERIFY(question1 != reading.end());
+    QCOMPARE(*(question1 + 1), std::string("Where?<br />"));
+    QCOMPARE(*(question1 + 2), std::string("When?<br />"));
+
+    auto* tabs = widget<QTabBar>(window.get(), "DockTabSet1");
+    QCOMPARE(tabs->count(), 4);
+    QCOMPARE(tabs->tabText(3), QStringLiteral("Export RTF Preview"));
+    const QImage picture = widget<QLabel>(window.get(), "ImageCardTable")->pixmap().toImage();
+    QCOMPARE(picture.size(), window->state().picture.image().size());
+    QVERIFY(picture.width() > 3 * 144);
+    QVERIFY(widget<QTextEdit>(window.get(), "RichEditPreview")
+                ->toPlainText()
+                .contains(QStringLiteral("Three Cards")));
+    // Each tab shows its own view.
+    const char* panels[] = {"PanelCardTable1", "PanelReport", "PanelPreviewHTML",
+                            "PanelPreviewRTF"};
+    for (int tab = 3; tab >= 0; --tab) {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        for (int view = 0; view < 4; ++view)
+            QCOMPARE(widget<QWidget>(window.get(), panels[view])->isVisible(), view == tab);
+    }
+}
+
+void ReadingTest::deckOfTheMajorsOnly_data()
+{
+    QTest::addColumn<QString>("spread");
+    QTest::addColumn<bool>("dealt");
+    QTest::newRow("spread of 3 cards") << QStringLiteral("Three Cards") << true;
+    QTest::newRow("spread of 30 cards") << QStringLiteral("Thirty") << false;
+}
+
+void ReadingTest::deckOfTheMajorsOnly()
+{
+    QFETCH(QString, spread);
+    QFETCH(bool, dealt);
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+    window->pages()->setCurrentIndex(MainWindow::MyDecks);
+    clickListEntry(window.get(), "FileListBox2", QStringLiteral("Majors"));
+    window->pages()->setCurrentIndex(MainWindow::NewReading);
+    clickListEntry(window.get(), "ListBox3", spread);
+    click(window.get(), "Button2");
+
+    QCOMPARE(window->pages()->isTabVisible(MainWindow::CardTable), dealt);
+    if (dealt) {
+        QVERIFY(fixture.prompter.messages.empty());
+        QVERIFY(widget<QRadioButton>(window.get(), "RadioButton1")->isChecked());
+        for (const std::string& id : window->state().shuffle.ids)
+            QVERIFY(std::stoi(id) >= 1 && std::stoi(id) <= 22);
+    } else {
+        QCOMPARE(fixture.prompter.messages,
+                 std::vector<std::string>{std::string(kTooFewCardsMessage)});
+    }
+}
+
+void ReadingTest::withoutAnyDeckTheUserIsAskedForOne()
+{
+    ProgramFixture fixture;
+    fixture.removeDecks();
+    const auto window = fixture.start();
+    clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
+    click(window.get(), "Button2");
+    QCOMPARE(fixture.prompter.messages, std::vector<std::string>{std::string(kNoDeckMessage)});
+    QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
+}
+
+void ReadingTest::downloadMoreSpreadsOpensTheSite()
+{
+    ProgramFixture fixture;
+    const auto window = fixture.start(QUrl(QStringLiteral("https://kestrava.example")));
+    click(window.get(), "ButtonDAS");
+    QCOMPARE(fixture.openedUrls,
+             std::vector<QUrl>{QUrl(QStringLiteral("https://kestrava.example/en/downloads/"))});
+}
+
+QTEST_MAIN(ReadingTest)
+#include "readingTest.moc"
