@@ -11,12 +11,29 @@
 
 namespace kestrava {
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// A headless run has no session: the offscreen platform's note about the
+// missing runtime folder is noise on a command line's error output.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
 void ensureGuiApplication()
 {
     if (QCoreApplication::instance())
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(quietHandler);
     static int argc = 1;
     static char name[] = "kestrava";
     static char* argv[] = {name, nullptr};

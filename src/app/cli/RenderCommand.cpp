@@ -1,0 +1,97 @@
+#include "Command.h"
+#include "core/Error.h"
+#include "core/app/Preferences.h"
+#include "core/app/SettingsFile.h"
+#include "core/reading/Renderer.h"
+#include "core/reading/RtfWriter.h"
+#include "core/srml/TitleSet.h"
+
+#ifdef KESTRAVA_HAVE_RASTER
+#include "raster/RasterCanvas.h"
+#endif
+
+#include <memory>
+#include <ostream>
+
+namespace kestrava::cli {
+
+namespace {
+
+int runRender(Invocation& in)
+{
+    if (takeFlag(in.args, "--help")) {
+        in.out << "usage: kestrava-cli [--home DIR] render READING [--deck NAME] [--report FILE]\n"
+                  "           [--preview FILE] [--rtf FILE] [--jpeg FILE]\n\n"
+                  "Renders the reading document READING (a saved reading or a diary entry) with\n"
+                  "the preferences and the checked description sources of DIR's settings files,\n"
+                  "and writes each output asked for; nothing is written when the rendering fails.\n"
+                  "Without any output option the report page goes to standard output.\n\n"
+                  "--deck NAME      takes the card pictures from cards/NAME instead of the deck\n"
+                  "                 of the settings\n"
+                  "--report FILE    the report page\n"
+                  "--preview FILE   the preview page (the HTML export)\n"
+                  "--rtf FILE       the rich-text preview as an RTF document\n"
+                  "--jpeg FILE      the card-table picture as a JPEG file\n";
+        return 0;
+    }
+    std::string deckName;
+    std::string reportFile;
+    std::string previewFile;
+    std::string rtfFile;
+    std::string jpegFile;
+    const bool haveDeck = takeOption(in.args, "--deck", deckName);
+    const bool haveReport = takeOption(in.args, "--report", reportFile);
+    const bool havePreview = takeOption(in.args, "--preview", previewFile);
+    const bool haveRtf = takeOption(in.args, "--rtf", rtfFile);
+    const bool haveJpeg = takeOption(in.args, "--jpeg", jpegFile);
+    if (in.args.empty() || in.args.front().starts_with("--"))
+        throw Error("render needs a reading document (see kestrava-cli render --help)");
+    const std::string readingFile = in.args.front();
+    in.args.erase(in.args.begin());
+    expectNoMoreArguments(in.args);
+
+    const Lines reading = readLines(readingFile);
+    Preferences preferences;
+    const SettingsLists lists = settingsListsOf(in.home);
+    loadSettings(in.home, lists, preferences);
+    const std::optional<std::string> deck = haveDeck ? deckName : preferences.selectedDeck;
+    if (!deck)
+        throw Error("No deck is selected: name one with --deck.");
+    const auto deckFolder = in.home.deckFolder(*deck);
+    TitleSet titleSet;
+    loadTitleSet(in.home, preferences.defaultTitles, titleSet);
+    const std::vector<std::string> titles = composeTitleList(titleSet);
+
+#ifdef KESTRAVA_HAVE_RASTER
+    ensureGuiApplication();
+    RasterCanvas canvas;
+#else
+    if (haveJpeg)
+        throw Error("this kestrava-cli was built without the card-table picture");
+    NullCanvas canvas;
+#endif
+    RenderResult result;
+    renderReading({in.home, reading, deckFolder, preferences, lists.descriptionSources, titles},
+                  canvas, result);
+
+    if (haveReport)
+        writeLines(reportFile, result.report);
+    if (havePreview)
+        writeLines(previewFile, result.preview);
+    if (haveRtf)
+        saveRtf(rtfFile, result.richText);
+#ifdef KESTRAVA_HAVE_RASTER
+    if (haveJpeg)
+        canvas.saveJpeg(jpegFile);
+#endif
+    if (!haveReport && !havePreview && !haveRtf && !haveJpeg)
+        in.out << joinLines(result.report);
+    return 0;
+}
+
+const CommandRegistration registration{
+    {"render", "render a reading document to its pages, RTF and picture", runRender}};
+
+} // namespace
+
+} // namespace kestrava::cli
