@@ -17,6 +17,8 @@ int main(int argc, char* argv[])
     // The embedded browser refuses to run as root inside its sandbox.
     if (::geteuid() == 0)
         ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
+    // The embedded browser shares its OpenGL context with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     try {
         kestrava::SingleInstance instance(kestrava::SingleInstance::userSocketName());

@@ -170,6 +170,7 @@ void MainWindow::enterFullScreen(QWidget* panel)
     if (m_cardTable->isFullScreen())
         return;
     m_clientLayout->addWidget(panel);
+    panel->show();
     m_pages->hide();
     statusBar()->hide();
     setMinimumSize(0, 0);

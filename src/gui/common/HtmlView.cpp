@@ -51,6 +51,7 @@ HtmlView::HtmlView(QWidget* parent) : QWebEngineView(parent)
 void HtmlView::showFile(const std::filesystem::path& file)
 {
     const QUrl url = QUrl::fromLocalFile(pathText(file));
+    m_loading = true;
     if (url == this->url())
         reload();
     else

@@ -131,6 +131,7 @@ CardTablePage::CardTablePage(AppState& state, QWidget* parent)
 void CardTablePage::putPanelBack()
 {
     layout()->addWidget(m_panel);
+    m_panel->show();
 }
 
 void CardTablePage::setFullScreen(bool on)

@@ -4,9 +4,18 @@
 #include "core/srml/SpreadDocument.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace kestrava::test {
+
+namespace {
+// The embedded browser needs this before the application object exists.
+const bool kSharedContexts = [] {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    return true;
+}();
+} // namespace
 
 Answer ScriptedPrompter::ask(std::string_view question)
 {

@@ -1,0 +1,214 @@
+#include "core/jpeg/JpegFile.h"
+#include "gui/app/AppState.h"
+#include "support/GuiFixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+using namespace kestrava;
+using namespace kestrava::test;
+
+namespace {
+
+const std::string kOverwrite =
+    "Spread with same name already exists in DataBase.\nOverwrite existing spread with new one?";
+const std::string kSuccess = "Success!              ";
+
+std::unique_ptr<MainWindow> dealt(ProgramFixture& fixture)
+{
+    auto window = fixture.start();
+    clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
+    click(window.get(), "Button2");
+    if (!window->pages()->isTabVisible(MainWindow::CardTable))
+        qFatal("the deal did not reach the card table");
+    return window;
+}
+
+void setName(QWidget* window, const QString& name)
+{
+    auto* box = widget<QLineEdit>(window, "Edit2");
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, name);
+}
+
+} // namespace
+
+class TableTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void saveSrml_data();
+    void saveSrml();
+    void nameBoxDropsRestrictedSymbols();
+    void saveRtf_data();
+    void saveRtf();
+    void screenshot_data();
+    void screenshot();
+    void saveHtmlShowsAndSavesTheExportPage();
+    void fullScreenAndBackToNewReading();
+};
+
+void TableTest::saveSrml_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("new name") << false << int(Answer::Cancel) << true;
+    QTest::newRow("existing name, No") << true << int(Answer::No) << false;
+    QTest::newRow("existing name, Cancel") << true << int(Answer::Cancel) << false;
+    QTest::newRow("existing name, Yes") << true << int(Answer::Yes) << true;
+}
+
+void TableTest::saveSrml()
+{
+    QFETCH(bool, exists);
+    QFETCH(int, answer);
+    QFETCH(bool, written);
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    const auto target = fixture.folder().database() / "My reading.srml";
+    if (exists)
+        fixture.home().writeLines("database/My reading.srml", {"old"});
+    fixture.prompter.answers.push_back(static_cast<Answer>(answer));
+    setName(window.get(), QStringLiteral("  My reading "));
+    click(window.get(), "Button4");
+
+    QCOMPARE(fixture.prompter.questions.size(), exists ? 1u : 0u);
+    if (exists)
+        QCOMPARE(fixture.prompter.questions.front(), kOverwrite);
+    QCOMPARE(readLines(target), written ? window->state().reading : Lines{"old"});
+    QCOMPARE(fixture.prompter.messages,
+             written ? std::vector<std::string>{kSuccess} : std::vector<std::string>{});
+    QCOMPARE(window->state().preferences.savedReadingsStore, 1);
+}
+
+void TableTest::nameBoxDropsRestrictedSymbols()
+{
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    setName(window.get(), QStringLiteral("a/b|c\\d^e:f*g<h?i>j\"k"));
+    QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(), QStringLiteral("abcdefghijk"));
+    QVERIFY(widget<QPushButton>(window.get(), "Button4")->isEnabled());
+    setName(window.get(), QString());
+    QVERIFY(!widget<QPushButton>(window.get(), "Button4")->isEnabled());
+}
+
+void TableTest::saveRtf_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<bool>("error");
+    QTest::newRow("chosen file") << QStringLiteral("out/reading.rtf") << true << false;
+    QTest::newRow("cancelled") << QString() << false << false;
+    QTest::newRow("folder that does not exist")
+        << QStringLiteral("missing/reading.rtf") << false << true;
+}
+
+void TableTest::saveRtf()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, written);
+    QFETCH(bool, error);
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    fixture.home().writeLines("out/placeholder.txt", {});
+    const auto target = fixture.home().root() / file.toStdString();
+    if (file.isEmpty())
+        fixture.prompter.files.push_back(std::nullopt);
+    else
+        fixture.prompter.files.push_back(target);
+    click(window.get(), "ButtonSaveRTF");
+
+    QCOMPARE(fixture.prompter.dialogFilters,
+             std::vector<std::string>{"Rich Text Format File (*.rtf)"});
+    QCOMPARE(!file.isEmpty() && std::filesystem::exists(target), written);
+    if (written)
+        QVERIFY(readFile(target).starts_with("{\\rtf1"));
+    // A file that cannot be written is reported, not passed over.
+    QCOMPARE(fixture.prompter.messages.size(), error ? 1u : 0u);
+}
+
+void TableTest::screenshot_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("new file") << false << int(Answer::Cancel) << true;
+    QTest::newRow("existing file, No") << true << int(Answer::No) << false;
+    QTest::newRow("existing file, Yes") << true << int(Answer::Yes) << true;
+}
+
+void TableTest::screenshot()
+{
+    QFETCH(bool, exists);
+    QFETCH(int, answer);
+    QFETCH(bool, written);
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    const auto target = fixture.home().root() / "table.jpg";
+    if (exists)
+        fixture.home().writeRaw("table.jpg", "old");
+    fixture.prompter.answers.push_back(static_cast<Answer>(answer));
+    fixture.prompter.files.push_back(target);
+    click(window.get(), "ButtonScreenshot");
+
+    QCOMPARE(fixture.prompter.dialogFilters, std::vector<std::string>{"KAJPEG Image File (*.jpg)"});
+    QCOMPARE(fixture.prompter.questions.size(), exists ? 1u : 0u);
+    if (written) {
+        const RgbImage picture = decodeJpeg(target);
+        QCOMPARE(QSize(picture.width, picture.height), window->state().picture.image().size());
+    } else {
+        QCOMPARE(readFile(target), std::string("old"));
+    }
+}
+
+void TableTest::saveHtmlShowsAndSavesTheExportPage()
+{
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    auto* tabs = widget<QTabBar>(window.get(), "DockTabSet1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    const auto target = fixture.home().root() / "page.html";
+    fixture.prompter.files.push_back(target);
+    click(window.get(), "Button6");
+
+    QCOMPARE(tabs->currentIndex(), 2);
+    QVERIFY(widget<QWidget>(window.get(), "PanelPreviewHTML")->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(target), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(readFile(target).find("Three Cards") != std::string::npos, 20000);
+}
+
+void TableTest::fullScreenAndBackToNewReading()
+{
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    QWidget* page = window->pages()->widget(MainWindow::CardTable);
+    QWidget* panel = widget<QWidget>(window.get(), "Panel2");
+    click(window.get(), "ButtonFSV");
+
+    QVERIFY(!window->pages()->isVisible());
+    QVERIFY(!window->statusBar()->isVisible());
+    QVERIFY(panel->isVisible());
+    QVERIFY(!panel->isAncestorOf(window->pages()) && !page->isAncestorOf(panel));
+    QVERIFY(!widget<QPushButton>(window.get(), "ButtonFSV")->isVisible());
+    QVERIFY(widget<QPushButton>(window.get(), "ButtonNSV")->isVisible());
+    QVERIFY(widget<QPushButton>(window.get(), "ButtonReturnNS")->isVisible());
+
+    click(window.get(), "ButtonReturnNS");
+    QVERIFY(window->pages()->isVisible());
+    QVERIFY(window->statusBar()->isVisible());
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
+    QVERIFY(page->isAncestorOf(panel));
+    QCOMPARE(window->size(), QSize(796, 558));
+    QVERIFY(!window->isFullScreen());
+    QVERIFY(!widget<QPushButton>(window.get(), "ButtonNSV")->isVisibleTo(panel));
+    QVERIFY(!widget<QPushButton>(window.get(), "ButtonReturnNS")->isVisibleTo(panel));
+}
+
+QTEST_MAIN(TableTest)
+#include "tableTest.moc"
