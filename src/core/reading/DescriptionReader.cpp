@@ -14,15 +14,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Where a section's tags were last seen: line numbers and byte offsets.
+// Where a section's tags were last seen, as byte offsets.
 struct TagScan
 {
     std::string startTag;
     std::string endTag;
-    std::optional<std::size_t> startLine;
-    std::size_t contentBegin = 0; // first byte after the start tag's line end
-    std::optional<std::size_t> endLine;
-    std::size_t contentEnd = 0; // first byte of the end tag's line
+    std::optional<std::size_t> contentBegin; // first byte after the start tag's line end
+    std::optional<std::size_t> contentEnd;   // first byte of the end tag's line
 
     explicit TagScan(std::string_view name) : startTag(tag("[", name)), endTag(tag("[/", name)) {}
 
@@ -33,23 +31,21 @@ struct TagScan
         return text;
     }
 
-    void see(std::string_view line, std::size_t index, std::size_t begin, std::size_t next)
+    void see(std::string_view line, std::size_t begin, std::size_t next)
     {
-        if (line == startTag) {
-            startLine = index;
+        if (line == startTag)
             contentBegin = next;
-        } else if (line == endTag) {
-            endLine = index;
+        else if (line == endTag)
             contentEnd = begin;
-        }
     }
 
-    // The same lines findSection gives: nothing unless the end follows the start.
+    // The same lines findSection gives: nothing unless the end tag follows the
+    // start tag with at least one line between them.
     Lines lines(std::string_view text) const
     {
-        if (!startLine || !endLine || *endLine <= *startLine + 1)
+        if (!contentBegin || !contentEnd || *contentEnd <= *contentBegin)
             return {};
-        return splitLines(text.substr(contentBegin, contentEnd - contentBegin));
+        return splitLines(text.substr(*contentBegin, *contentEnd - *contentBegin));
     }
 };
 
@@ -88,25 +84,19 @@ DescriptionBlock readDescriptionBlock(const fs::path& document, std::string_view
     TagScan name("NAME");
     TagScan card(cardSection);
     const std::string_view all(text);
-    std::size_t index = 0;
-    std::size_t begin = 0;
-    while (begin < all.size()) {
-        std::size_t end = all.find_first_of("\r\n", begin);
-        std::size_t next = 0;
-        if (end == std::string_view::npos) {
-            end = all.size();
-            next = end;
-        } else {
-            next =
-                end + ((all[end] == '\r' && end + 1 < all.size() && all[end + 1] == '\n') ? 2 : 1);
-        }
-        const std::string_view line = all.substr(begin, end - begin);
-        if (!line.empty() && line.front() == '[') {
-            name.see(line, index, begin, next);
-            card.see(line, index, begin, next);
-        }
-        ++index;
-        begin = next;
+    // Only lines that start with "[" can be tags: jump from one "[" to the next.
+    for (std::size_t at = all.find('['); at != std::string_view::npos; at = all.find('[', at + 1)) {
+        if (at > 0 && all[at - 1] != '\r' && all[at - 1] != '\n')
+            continue;
+        std::size_t end = at;
+        while (end < all.size() && all[end] != '\r' && all[end] != '\n')
+            ++end;
+        std::size_t next = end;
+        if (next < all.size())
+            next += (all[next] == '\r' && next + 1 < all.size() && all[next + 1] == '\n') ? 2 : 1;
+        const std::string_view line = all.substr(at, end - at);
+        name.see(line, at, next);
+        card.see(line, at, next);
     }
     const Lines heading = name.lines(all);
     if (heading.empty())

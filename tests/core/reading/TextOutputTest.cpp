@@ -148,6 +148,14 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"TagsWithBlanksAreContent",
                  "[NAME]\r\nN\r\n[/NAME]\r\n[CARD ID=\"5\" TYPE=\"NORMAL\"]\r\n[NAME] \r\n "
                  "[/NAME]\r\n[/CARD ID=\"5\" TYPE=\"NORMAL\"]\r\n"},
+        ScanCase{
+            "BracketsInsideLines",
+            "[NAME]\r\nN [x]\r\n[/NAME]\r\na [CARD ID=\"5\" TYPE=\"NORMAL\"]\r\n[CARD ID=\"5\" "
+            "TYPE=\"NORMAL\"]\r\n[b]\r\n[/CARD ID=\"5\" TYPE=\"NORMAL\"] \r\n[/CARD ID=\"5\" "
+            "TYPE=\"NORMAL\"]"},
+        ScanCase{"StartTagIsTheLastLine",
+                 "[NAME]\r\nN\r\n[/NAME]\r\n[/CARD ID=\"5\" TYPE=\"NORMAL\"]\r\n[CARD ID=\"5\" "
+                 "TYPE=\"NORMAL\"]"},
         ScanCase{"OnlyEmptyLine", "[NAME]\r\nN\r\n[/NAME]\r\n[CARD ID=\"5\" TYPE=\"NORMAL\"]\r\n"
                                   "\r\n[/CARD ID=\"5\" TYPE=\"NORMAL\"]"}),
     [](const auto& info) { return info.param.name; });
