@@ -111,6 +111,7 @@ void MainWindow::initialise()
     if (!state.preferences.selectedDeck && !state.decks.empty())
         state.preferences.selectedDeck = state.decks.front();
     state.announcePreferences();
+    state.regenerateFileName();
     placeWindow();
 
     const bool ready = guarded(state.prompter(), [&] {

@@ -33,7 +33,7 @@ std::optional<std::string> checkForUpdates(const QUrl& site, const ProgramFolder
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
-        loop.exec();
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     const QByteArray body = reply->readAll();
     const bool failed = reply->error() != QNetworkReply::NoError || body.isEmpty();
     reply->deleteLater();

@@ -64,7 +64,7 @@ void HtmlView::waitUntilLoaded()
         return;
     QEventLoop loop;
     connect(this, &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
-    loop.exec();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void HtmlView::saveAs(Prompter& prompter, const std::filesystem::path& start)

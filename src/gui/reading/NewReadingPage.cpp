@@ -103,9 +103,9 @@ NewReadingPage::NewReadingPage(AppState& state, QWidget* parent) : QWidget(paren
     m_views->addTab(scroll, QStringLiteral("Layout"));
 
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
-    layout->addWidget(select, 2);
-    layout->addWidget(m_views, 4);
+    layout->addLayout(left, 5);
+    layout->addWidget(select, 4);
+    layout->addWidget(m_views, 6);
 
     auto* binder = new Binder(state, this);
     binder->bind(m_name, &Preferences::querentName);

@@ -19,7 +19,10 @@ MyDecksPage::MyDecksPage(AppState& state, QWidget* parent)
         makeGroup(QStringLiteral("GroupBox1"), QStringLiteral("View / Change Tarot Deck"), this);
     auto* more = makeButton(QStringLiteral("ButtonDMTD"),
                             QStringLiteral("Download More Tarot Decks"), group);
+    m_noDeck = makeLabel(QStringLiteral("LabelNoDeck"), toQt(kNoDeckMessage), group);
+    m_noDeck->hide();
     auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(m_noDeck);
     groupLayout->addWidget(m_decks);
     groupLayout->addWidget(more, 0, Qt::AlignLeft);
     m_decks->setMaximumWidth(260);
@@ -46,6 +49,7 @@ void MyDecksPage::fillDecks()
     m_decks->clear();
     for (const auto& deck : m_state.decks)
         m_decks->addItem(toQt(deck));
+    m_noDeck->setVisible(m_state.decks.empty());
     refresh();
 }
 

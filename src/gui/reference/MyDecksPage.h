@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QListWidget;
 
 namespace kestrava {
@@ -24,6 +25,7 @@ private:
 
     AppState& m_state;
     QListWidget* m_decks;
+    QLabel* m_noDeck;
 };
 
 } // namespace kestrava

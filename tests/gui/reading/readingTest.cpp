@@ -189,6 +189,9 @@ void ReadingTest::withoutAnyDeckTheUserIsAskedForOne()
     click(window.get(), "Button2");
     QCOMPARE(fixture.prompter.messages, std::vector<std::string>{std::string(kNoDeckMessage)});
     QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
+    auto* noDeck = widget<QLabel>(window.get(), "LabelNoDeck");
+    QVERIFY(noDeck->isVisibleTo(window->pages()->widget(MainWindow::MyDecks)));
+    QCOMPARE(noDeck->text(), QString::fromLatin1(kNoDeckMessage.data()));
 }
 
 void ReadingTest::downloadMoreSpreadsOpensTheSite()

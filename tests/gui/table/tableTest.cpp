@@ -51,6 +51,7 @@ private slots:
     void screenshot();
     void saveHtmlShowsAndSavesTheExportPage();
     void fullScreenAndBackToNewReading();
+    void alwaysFullScreenTakesADealToFullScreen();
 };
 
 void TableTest::saveSrml_data()
@@ -208,6 +209,23 @@ void TableTest::fullScreenAndBackToNewReading()
     QVERIFY(!window->isFullScreen());
     QVERIFY(!widget<QPushButton>(window.get(), "ButtonNSV")->isVisibleTo(panel));
     QVERIFY(!widget<QPushButton>(window.get(), "ButtonReturnNS")->isVisibleTo(panel));
+}
+
+void TableTest::alwaysFullScreenTakesADealToFullScreen()
+{
+    ProgramFixture fixture;
+    auto window = fixture.start();
+    window->pages()->setCurrentIndex(MainWindow::Prefs);
+    widget<QTabWidget>(window.get(), "PageControl3")->setCurrentIndex(3);
+    click(window.get(), "CheckBox6");
+    window->pages()->setCurrentIndex(MainWindow::NewReading);
+    clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
+    click(window.get(), "Button2");
+    QVERIFY(!window->pages()->isVisible());
+    QVERIFY(widget<QPushButton>(window.get(), "ButtonNSV")->isVisible());
+    click(window.get(), "ButtonNSV");
+    QVERIFY(window->pages()->isVisible());
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::CardTable));
 }
 
 QTEST_MAIN(TableTest)
