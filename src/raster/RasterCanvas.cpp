@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -61,27 +62,47 @@ void RasterCanvas::create(int width, int height)
     m_image.fill(Qt::transparent);
 }
 
+void RasterCanvas::fill(int left, int top, int right, int bottom, QRgb colour)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, m_image.width());
+    bottom = std::min(bottom, m_image.height());
+    for (int y = top; y < bottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        std::fill(row + left, row + std::max(left, right), colour);
+    }
+}
+
 void RasterCanvas::drawRectangle(const PixelRect& rect, bool filled)
 {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0)
+    if (rect.right <= rect.left || rect.bottom <= rect.top)
         return;
-    QPainter painter(&m_image);
+    const QRgb black = qRgb(0, 0, 0);
     if (filled)
-        painter.fillRect(rect.left, rect.top, width, height, Qt::white);
+        fill(rect.left, rect.top, rect.right, rect.bottom, qRgb(255, 255, 255));
     // Four one-pixel bands, so the outline covers exactly the edge pixels.
-    painter.fillRect(rect.left, rect.top, width, 1, Qt::black);
-    painter.fillRect(rect.left, rect.bottom - 1, width, 1, Qt::black);
-    painter.fillRect(rect.left, rect.top, 1, height, Qt::black);
-    painter.fillRect(rect.right - 1, rect.top, 1, height, Qt::black);
+    fill(rect.left, rect.top, rect.right, rect.top + 1, black);
+    fill(rect.left, rect.bottom - 1, rect.right, rect.bottom, black);
+    fill(rect.left, rect.top, rect.left + 1, rect.bottom, black);
+    fill(rect.right - 1, rect.top, rect.right, rect.bottom, black);
 }
 
 void RasterCanvas::drawJpeg(const std::filesystem::path& file, int x, int y)
 {
-    const QImage picture = toQImage(decodeJpeg(file));
-    QPainter painter(&m_image);
-    painter.drawImage(x, y, picture);
+    const RgbImage picture = decodeJpeg(file);
+    // Copied pixel by pixel: the picture is opaque, so no blending is needed.
+    const int left = std::max(x, 0);
+    const int right = std::min(x + picture.width, m_image.width());
+    for (int row = std::max(y, 0); row < std::min(y + picture.height, m_image.height()); ++row) {
+        const unsigned char* source =
+            picture.rgb.data() + (static_cast<std::size_t>(row - y) * picture.width) * 3;
+        auto* target = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+        for (int column = left; column < right; ++column) {
+            const unsigned char* pixel = source + static_cast<std::size_t>(column - x) * 3;
+            target[column] = qRgb(pixel[0], pixel[1], pixel[2]);
+        }
+    }
 }
 
 void RasterCanvas::drawText(int x, int y, std::string_view text, int pointSize,

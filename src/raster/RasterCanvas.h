@@ -37,6 +37,8 @@ public:
     void saveJpeg(const std::filesystem::path& path, int quality = 90) const;
 
 private:
+    void fill(int left, int top, int right, int bottom, QRgb colour);
+
     QImage m_image;
 };
 

@@ -3,10 +3,11 @@
 #include "core/Error.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kestrava {
 
@@ -31,12 +32,31 @@ struct TagScan
         return text;
     }
 
-    void see(std::string_view line, std::size_t begin, std::size_t next)
+    // Notes a tag line that starts at begin in text.
+    void see(std::string_view text, std::size_t begin)
     {
-        if (line == startTag)
-            contentBegin = next;
-        else if (line == endTag)
+        if (isLineAt(text, begin, startTag))
+            contentBegin = lineEnd(text, begin + startTag.size());
+        else if (isLineAt(text, begin, endTag))
             contentEnd = begin;
+    }
+
+    static bool isLineAt(std::string_view text, std::size_t begin, std::string_view line)
+    {
+        // The line must end right after the tag: checking that first turns
+        // away most lines of other lengths without comparing them.
+        const std::size_t end = begin + line.size();
+        if (end > text.size() || (end < text.size() && text[end] != '\r' && text[end] != '\n'))
+            return false;
+        return text.compare(begin, line.size(), line) == 0;
+    }
+
+    // The first byte after the line end at `at` (CR LF, lone CR or lone LF).
+    static std::size_t lineEnd(std::string_view text, std::size_t at)
+    {
+        if (at < text.size())
+            at += (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1;
+        return at;
     }
 
     // The same lines findSection gives: nothing unless the end tag follows the
@@ -53,26 +73,37 @@ struct TagScan
 
 std::string readWholeFile(const fs::path& path)
 {
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        throw Error("Cannot open file \"" + path.string() + "\". It is a folder.");
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file)
-        throw Error("Cannot open file \"" + path.string() + "\". " + std::strerror(errno) + ".");
-    std::string text;
-    const auto size = fs::file_size(path, ec);
-    text.resize(ec ? 0 : static_cast<std::size_t>(size));
-    std::size_t used = std::fread(text.data(), 1, text.size(), file.get());
-    // The file may have grown since its size was taken: read on to its end.
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
-        text.resize(used);
-        text.append(buffer, got);
-        used += got;
+    const auto fail = [&](const std::string& why) {
+        return Error("Cannot open file \"" + path.string() + "\". " + why);
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw fail(std::string(std::strerror(errno)) + ".");
+    struct FdCloser
+    {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0)
+        throw fail(std::string(std::strerror(errno)) + ".");
+    if (S_ISDIR(info.st_mode))
+        throw fail("It is a folder.");
+    // One read of the size the file has now; a file that shrinks meanwhile
+    // gives what it still holds.
+    std::string text(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t used = 0;
+    while (used < text.size()) {
+        const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw Error("Cannot read file \"" + path.string() + "\". " + std::strerror(errno) +
+                        ".");
+        if (got == 0)
+            break;
+        used += static_cast<std::size_t>(got);
     }
-    if (std::ferror(file.get()))
-        throw Error("Cannot read file \"" + path.string() + "\".");
     text.resize(used);
     return text;
 }
@@ -88,15 +119,8 @@ DescriptionBlock readDescriptionBlock(const fs::path& document, std::string_view
     for (std::size_t at = all.find('['); at != std::string_view::npos; at = all.find('[', at + 1)) {
         if (at > 0 && all[at - 1] != '\r' && all[at - 1] != '\n')
             continue;
-        std::size_t end = at;
-        while (end < all.size() && all[end] != '\r' && all[end] != '\n')
-            ++end;
-        std::size_t next = end;
-        if (next < all.size())
-            next += (all[next] == '\r' && next + 1 < all.size() && all[next + 1] == '\n') ? 2 : 1;
-        const std::string_view line = all.substr(at, end - at);
-        name.see(line, at, next);
-        card.see(line, at, next);
+        name.see(all, at);
+        card.see(all, at);
     }
     const Lines heading = name.lines(all);
     if (heading.empty())
