@@ -76,6 +76,22 @@ void MainWindow::buildPages()
     m_pages->addTab(m_preferences, QStringLiteral("Preferences"));
     m_pages->addTab(m_about, QStringLiteral("About | Updates"));
 
+    // The tab bar's wheel and keys can land on a hidden tab; pass over it in
+    // the direction of travel, so SYS and an empty card table never show.
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index < 0 || m_pages->isTabVisible(index)) {
+            m_shownPage = index;
+            return;
+        }
+        const int step = index < m_shownPage ? -1 : 1;
+        for (int next = index + step; next >= 0 && next < m_pages->count(); next += step) {
+            if (m_pages->isTabVisible(next)) {
+                m_pages->setCurrentIndex(next);
+                return;
+            }
+        }
+        m_pages->setCurrentIndex(m_shownPage);
+    });
     connect(&state, &AppState::readingShown, this, &MainWindow::showReadingPage);
     connect(m_cardTable, &CardTablePage::fullScreenRequested, this,
             [this] { enterFullScreen(m_cardTable->panel()); });

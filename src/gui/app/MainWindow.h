@@ -53,6 +53,7 @@ private:
     QVBoxLayout* m_clientLayout;
     QTabWidget* m_pages;
     QLabel* m_status;
+    int m_shownPage = 0;
     NewReadingPage* m_newReading = nullptr;
     CardTablePage* m_cardTable = nullptr;
     MyDecksPage* m_decks = nullptr;

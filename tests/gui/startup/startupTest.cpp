@@ -16,7 +16,9 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 using namespace kestrava;
 using namespace kestrava::test;
@@ -106,6 +108,7 @@ class StartupTest : public QObject
 private slots:
     void firstStartShowsTheDefaults();
     void settingsAreSavedAtCloseAndReadAtTheNextStart();
+    void hiddenPagesArePassedOver();
     void commandLineDocument_data();
     void commandLineDocument();
     void russianBuildCaptions_data();
@@ -207,6 +210,24 @@ void StartupTest::settingsAreSavedAtCloseAndReadAtTheNextStart()
     QCOMPARE(widget<QTabWidget>(window.get(), "PageControl3")->currentIndex(), 2);
     QCOMPARE(widget<QLabel>(window.get(), "LabelVersion3")->text(),
              QStringLiteral("05.03.2024 14:07:00"));
+}
+
+void StartupTest::hiddenPagesArePassedOver()
+{
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+    QTabBar* tabs = window->pages()->tabBar();
+    QList<int> shown;
+    for (int turn = 0; turn < 7; ++turn) {
+        QWheelEvent wheel(QPointF(5, 5), tabs->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(tabs, &wheel);
+        shown.append(window->pages()->currentIndex());
+    }
+    // Neither the card table without a reading nor SYS ever shows.
+    QCOMPARE(shown, (QList<int>{MainWindow::MyReadings, MainWindow::MyDecks, MainWindow::Editors,
+                                MainWindow::Tools, MainWindow::Prefs, MainWindow::About,
+                                MainWindow::About}));
 }
 
 void StartupTest::commandLineDocument_data()
