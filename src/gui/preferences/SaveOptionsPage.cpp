@@ -3,6 +3,7 @@
 #include "core/diary/FileNameTemplate.h"
 #include "gui/app/AppState.h"
 #include "gui/common/Binder.h"
+#include "gui/common/Guard.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 
@@ -75,12 +76,12 @@ SaveOptionsPage::SaveOptionsPage(AppState& state, QWidget* parent) : QWidget(par
 
 void SaveOptionsPage::LabeledEdit3Change()
 {
-    m_state.regenerateFileName();
+    guarded(m_state.prompter(), [this] { m_state.regenerateFileName(); });
 }
 
 void SaveOptionsPage::CBDTFChange()
 {
-    m_state.regenerateFileName();
+    guarded(m_state.prompter(), [this] { m_state.regenerateFileName(); });
 }
 
 void SaveOptionsPage::ActionDFNExecute()
@@ -89,7 +90,7 @@ void SaveOptionsPage::ActionDFNExecute()
     m_state.preferences.dateTimeFormat = 0;
     m_state.preferences.fileNameTemplate = std::string(kRestoredFileNameTemplate);
     m_state.announcePreferences();
-    m_state.regenerateFileName();
+    guarded(m_state.prompter(), [this] { m_state.regenerateFileName(); });
 }
 
 } // namespace kestrava

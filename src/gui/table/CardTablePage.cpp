@@ -107,11 +107,12 @@ CardTablePage::CardTablePage(AppState& state, QWidget* parent)
 
     auto* binder = new Binder(state, this);
     binder->onRefresh([this] {
-        if (m_tabs->currentIndex() == m_state.preferences.cardTableView)
+        const int view = m_state.preferences.cardTableView;
+        if (view < 0 || view >= m_tabs->count() || view == m_tabs->currentIndex())
             return;
         // Selecting a view tab from the settings switches the view at once.
         const QSignalBlocker blocker(m_tabs);
-        m_tabs->setCurrentIndex(m_state.preferences.cardTableView);
+        m_tabs->setCurrentIndex(view);
         ADockTabSet();
     });
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
