@@ -6,9 +6,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kestrava {
 
@@ -51,15 +52,38 @@ std::string joinLines(const Lines& lines)
 
 std::string readFile(const fs::path& path)
 {
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        throw Error("Cannot open file \"" + path.string() + "\". It is a folder.");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw Error("Cannot open file \"" + path.string() + "\". " + std::strerror(errno) + ".");
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        throw Error("Cannot read file \"" + path.string() + "\".");
+    const auto fail = [&](const char* what, const std::string& why) {
+        return Error(std::string(what) + " \"" + path.string() + "\". " + why);
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw fail("Cannot open file", std::string(std::strerror(errno)) + ".");
+    struct FdCloser
+    {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0)
+        throw fail("Cannot open file", std::string(std::strerror(errno)) + ".");
+    if (S_ISDIR(info.st_mode))
+        throw fail("Cannot open file", "It is a folder.");
+    // One read of the size the file has now, then on to its end in case it grew.
+    std::string text(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t used = 0;
+    for (;;) {
+        if (used == text.size())
+            text.resize(text.size() * 2);
+        const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw fail("Cannot read file", std::string(std::strerror(errno)) + ".");
+        if (got == 0)
+            break;
+        used += static_cast<std::size_t>(got);
+    }
+    text.resize(used);
     return text;
 }
 

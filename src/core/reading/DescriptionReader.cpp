@@ -1,13 +1,9 @@
 #include "core/reading/DescriptionReader.h"
 
 #include "core/Error.h"
+#include "core/TextFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kestrava {
 
@@ -71,47 +67,10 @@ struct TagScan
 
 } // namespace
 
-std::string readWholeFile(const fs::path& path)
-{
-    const auto fail = [&](const std::string& why) {
-        return Error("Cannot open file \"" + path.string() + "\". " + why);
-    };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw fail(std::string(std::strerror(errno)) + ".");
-    struct FdCloser
-    {
-        int fd;
-        ~FdCloser() { ::close(fd); }
-    } closer{fd};
-    struct stat info = {};
-    if (::fstat(fd, &info) != 0)
-        throw fail(std::string(std::strerror(errno)) + ".");
-    if (S_ISDIR(info.st_mode))
-        throw fail("It is a folder.");
-    // One read of the size the file has now; a file that shrinks meanwhile
-    // gives what it still holds.
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t used = 0;
-    while (used < text.size()) {
-        const ssize_t got = ::read(fd, text.data() + used, text.size() - used);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            throw Error("Cannot read file \"" + path.string() + "\". " + std::strerror(errno) +
-                        ".");
-        if (got == 0)
-            break;
-        used += static_cast<std::size_t>(got);
-    }
-    text.resize(used);
-    return text;
-}
-
 DescriptionBlock readDescriptionBlock(const fs::path& document, std::string_view sourceName,
                                       std::string_view cardSection)
 {
-    const std::string text = readWholeFile(document);
+    const std::string text = readFile(document);
     TagScan name("NAME");
     TagScan card(cardSection);
     const std::string_view all(text);

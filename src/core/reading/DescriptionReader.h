@@ -15,7 +15,4 @@ namespace kestrava {
 DescriptionBlock readDescriptionBlock(const std::filesystem::path& document,
                                       std::string_view sourceName, std::string_view cardSection);
 
-// Reads a whole file into memory in one go.
-std::string readWholeFile(const std::filesystem::path& path);
-
 } // namespace kestrava
