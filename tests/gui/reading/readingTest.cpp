@@ -1,6 +1,7 @@
 #include "core/cards/Card.h"
 #include "core/srml/ReadingDocument.h"
 #include "gui/app/AppState.h"
+#include "gui/reading/SpreadPreview.h"
 #include "support/GuiFixture.h"
 
 #include <QLabel>
@@ -44,6 +45,10 @@ private slots:
     void deckOfTheMajorsOnly();
     void withoutAnyDeckTheUserIsAskedForOne();
     void downloadMoreSpreadsOpensTheSite();
+    void layoutNumbersStandCentred_data();
+    void layoutNumbersStandCentred();
+    void layoutStopsAtABadPosition();
+    void emptyDescriptionGivesTheHeadingOnly();
 };
 
 void ReadingTest::selectingASpreadShowsItAndEnablesTheCommands()
@@ -201,6 +206,50 @@ void ReadingTest::downloadMoreSpreadsOpensTheSite()
     click(window.get(), "ButtonDAS");
     QCOMPARE(fixture.openedUrls,
              std::vector<QUrl>{QUrl(QStringLiteral("https://kestrava.example/en/downloads/"))});
+}
+
+void ReadingTest::layoutNumbersStandCentred_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("offset");
+    QTest::newRow("1") << 1 << 15;
+    QTest::newRow("9") << 9 << 15;
+    QTest::newRow("10") << 10 << 12;
+    QTest::newRow("30") << 30 << 12;
+}
+
+void ReadingTest::layoutNumbersStandCentred()
+{
+    QFETCH(int, position);
+    QFETCH(int, offset);
+    Lines positions;
+    for (int k = 0; k < 30; ++k)
+        positions.push_back(std::to_string(3 * k) + "," + std::to_string(100 + k));
+    const LayoutPlan plan = planLayout(positions);
+    QVERIFY(!plan.error);
+    const LayoutCard& card = plan.cards.at(static_cast<std::size_t>(position - 1));
+    QCOMPARE(card.number, std::to_string(position));
+    QCOMPARE(card.numberLeft - card.left, offset);
+    QCOMPARE(card.numberTop - card.top, 22);
+}
+
+void ReadingTest::layoutStopsAtABadPosition()
+{
+    const LayoutPlan plan = planLayout({"5,5", "40,5", "x,5", "80,5"});
+    QVERIFY(plan.error);
+    QCOMPARE(plan.cards.size(), 2u);
+    QVERIFY(plan.lefts.size() == 2);
+}
+
+void ReadingTest::emptyDescriptionGivesTheHeadingOnly()
+{
+    const Lines page = spreadDescriptionPage("Celtic Cross", "UTF-8", {});
+    QCOMPARE(page.size(), 9u);
+    QCOMPARE(
+        page.at(3),
+        std::string(R"(<meta http-equiv="Content-Type" content="text/html; charset=UTF-8" />)"));
+    QVERIFY(page.at(7).find("Celtic Cross</span><br /><br />") != std::string::npos);
+    QCOMPARE(page.back(), std::string("</body></html>"));
 }
 
 QTEST_MAIN(ReadingTest)
