@@ -6,8 +6,6 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jerror.h>
@@ -161,11 +159,12 @@ RgbImage decode(std::string_view bytes, const std::string& what)
 
 RgbImage decodeJpeg(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    try {
+        bytes = readFile(path);
+    } catch (const Error&) {
         throw Error("Cannot open the picture " + path.string() + ".");
     }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     return decode(bytes, path.string());
 }
 
