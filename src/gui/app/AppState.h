@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/TextFile.h"
 #include "core/app/Preferences.h"
+#include "core/cards/Card.h"
 #include "core/cards/Shuffle.h"
 #include "core/reading/Renderer.h"
 #include "gui/app/Services.h"
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace kestrava {
-
-inline constexpr std::string_view kNoDeckMessage = "Please add a deck to the cards folder.";
 
 // The state the pages share: the preferences, the lists read at start-up and
 // the current reading with what was rendered from it. The main window owns

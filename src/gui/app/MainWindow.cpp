@@ -122,10 +122,7 @@ void MainWindow::initialise()
     lists.descriptionSources = state.sources;
     lists.spreadCount = static_cast<int>(state.spreads.size());
     loadSettings(state.folder(), lists, state.preferences);
-    // A first start, or a remembered deck that is gone: deal from the first
-    // deck there is rather than fail at the first deal.
-    if (!state.preferences.selectedDeck && !state.decks.empty())
-        state.preferences.selectedDeck = state.decks.front();
+    selectFirstDeckIfNone(state.preferences, state.decks);
     state.announcePreferences();
     state.regenerateFileName();
     placeWindow();

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -93,6 +94,7 @@ NewReadingPage::NewReadingPage(AppState& state, QWidget* parent) : QWidget(paren
     m_views->addTab(named(m_description, QStringLiteral("CppWebBrowser2")),
                     QStringLiteral("Description"));
     auto* scroll = named(new QScrollArea(m_views), QStringLiteral("ScrollBoxLayout"));
+    m_layoutBox = scroll;
     m_layout = makeLabel(QStringLiteral("Image8"), QString(), scroll);
     QImage white(kLayoutWidth, kLayoutHeight, QImage::Format_RGB32);
     white.fill(Qt::white);
@@ -181,6 +183,8 @@ void NewReadingPage::ActionLSD()
         }
     }
     m_layout->setPixmap(QPixmap::fromImage(picture));
+    m_layoutBox->horizontalScrollBar()->setValue(0);
+    m_layoutBox->verticalScrollBar()->setValue(0);
     if (plan.error)
         throw Error(*plan.error);
     m_state.layoutLefts = plan.lefts;

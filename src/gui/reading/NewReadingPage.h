@@ -8,6 +8,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 namespace kestrava {
@@ -55,6 +56,7 @@ private:
     QListWidget* m_spreads;
     QTabWidget* m_views;
     HtmlView* m_description;
+    QScrollArea* m_layoutBox;
     QLabel* m_layout;
     QPushButton* m_deal;
     QPushButton* m_chooseByMouse;
