@@ -96,7 +96,9 @@ int runDeal(Invocation& in)
     const DateTime now = fixedNow ? parseNow(nowText) : SystemClock().now();
 
     Preferences preferences;
-    loadSettings(in.home, settingsListsOf(in.home), preferences);
+    const SettingsLists lists = settingsListsOf(in.home);
+    loadSettings(in.home, lists, preferences);
+    selectFirstDeckIfNone(preferences, lists.decks);
     DealRequest request;
     request.spreadName = spreadName;
     request.person = person;
@@ -105,7 +107,7 @@ int runDeal(Invocation& in)
     request.deck = haveDeck ? std::optional<std::string>(deckName) : preferences.selectedDeck;
     request.now = now;
     if (!request.deck)
-        throw Error("No deck is selected: name one with --deck.");
+        throw Error(std::string(kNoDeckMessage));
     const auto deckFolder = in.home.deckFolder(*request.deck);
     std::error_code ec;
     if (!std::filesystem::is_directory(deckFolder, ec))

@@ -2,6 +2,7 @@
 #include "core/Error.h"
 #include "core/app/Preferences.h"
 #include "core/app/SettingsFile.h"
+#include "core/cards/Card.h"
 #include "core/reading/Renderer.h"
 #include "core/reading/RtfWriter.h"
 #include "core/srml/TitleSet.h"
@@ -54,9 +55,10 @@ int runRender(Invocation& in)
     Preferences preferences;
     const SettingsLists lists = settingsListsOf(in.home);
     loadSettings(in.home, lists, preferences);
+    selectFirstDeckIfNone(preferences, lists.decks);
     const std::optional<std::string> deck = haveDeck ? deckName : preferences.selectedDeck;
     if (!deck)
-        throw Error("No deck is selected: name one with --deck.");
+        throw Error(std::string(kNoDeckMessage));
     const auto deckFolder = in.home.deckFolder(*deck);
     TitleSet titleSet;
     loadTitleSet(in.home, preferences.defaultTitles, titleSet);

@@ -321,6 +321,12 @@ void saveSettings(const ProgramFolder& folder, const Preferences& p)
     }
 }
 
+void selectFirstDeckIfNone(Preferences& p, const std::vector<std::string>& decks)
+{
+    if (!p.selectedDeck && !decks.empty())
+        p.selectedDeck = decks.front();
+}
+
 SettingsLists settingsListsOf(const ProgramFolder& folder)
 {
     SettingsLists lists;

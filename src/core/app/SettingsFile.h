@@ -39,6 +39,10 @@ void loadSettings(const ProgramFolder& folder, const SettingsLists& lists,
                   Preferences& preferences);
 void saveSettings(const ProgramFolder& folder, const Preferences& preferences);
 
+// On a first start, or when the remembered deck is gone, the first deck of
+// the list is selected, so the program can deal at once.
+void selectFirstDeckIfNone(Preferences& preferences, const std::vector<std::string>& decks);
+
 // The lists a program folder offers, read from its folders.
 SettingsLists settingsListsOf(const ProgramFolder& folder);
 

@@ -48,6 +48,8 @@ inline constexpr std::string_view kTooFewCardsMessage =
     "Please, Select another Tarot Deck for this spread. Because There're only 22 cards in the "
     "Deck You selected, but the Spread requires more cards.";
 
+inline constexpr std::string_view kNoDeckMessage = "Please add a deck to the cards folder.";
+
 Compatibility checkCompatibility(std::string_view deckSize, int spreadCards);
 
 } // namespace kestrava

@@ -123,11 +123,22 @@ TEST_F(DealCommand, TakesTheDeckOfTheSettings)
     EXPECT_EQ(result.err, "kestrava-cli: " + std::string(kTooFewCardsMessage) + "\n");
 }
 
+TEST_F(DealCommand, WithoutADeckInTheSettingsTheFirstDeckDeals)
+{
+    const auto result = deal("Three --seed 5");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(findSection(splitLines(result.out), "FORTUNE").size(), 3u);
+
+    std::filesystem::remove_all(home.folder().cards());
+    const auto none = deal("Three --seed 5");
+    EXPECT_NE(none.exitCode, 0);
+    EXPECT_EQ(none.err, "kestrava-cli: " + std::string(kNoDeckMessage) + "\n");
+}
+
 TEST_F(DealCommand, RefusalsAreErrors)
 {
     const std::vector<std::string> bad = {"Big --deck Majors",
                                           "Three --deck Odd",
-                                          "Three",
                                           "Three --deck Missing",
                                           "Missing --deck Full",
                                           "--deck Full",
