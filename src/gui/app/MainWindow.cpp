@@ -183,6 +183,7 @@ void MainWindow::enterFullScreen(QWidget* panel)
 {
     if (m_cardTable->isFullScreen())
         return;
+    m_windowedPlace = pos();
     m_clientLayout->addWidget(panel);
     panel->show();
     m_pages->hide();
@@ -203,6 +204,7 @@ void MainWindow::leaveFullScreen()
     setWindowFlag(Qt::FramelessWindowHint, false);
     showNormal();
     setFixedSize(kClientWidth, kClientHeight);
+    move(m_windowedPlace);
     statusBar()->show();
     m_cardTable->setFullScreen(false);
 }
@@ -219,8 +221,10 @@ void MainWindow::bringToFront()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     Preferences& p = m_state->preferences;
-    p.windowLeft = x();
-    p.windowTop = y();
+    // Full screen is not kept; the window's place is the one it returns to.
+    const QPoint place = m_cardTable->isFullScreen() ? m_windowedPlace : pos();
+    p.windowLeft = place.x();
+    p.windowTop = place.y();
     saveSettings(m_state->folder(), p);
     event->accept();
 }

@@ -54,6 +54,7 @@ private:
     QTabWidget* m_pages;
     QLabel* m_status;
     int m_shownPage = 0;
+    QPoint m_windowedPlace;
     NewReadingPage* m_newReading = nullptr;
     CardTablePage* m_cardTable = nullptr;
     MyDecksPage* m_decks = nullptr;
