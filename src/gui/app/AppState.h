@@ -4,7 +4,6 @@
 #include "core/TextFile.h"
 #include "core/app/Preferences.h"
 #include "core/cards/Card.h"
-#include "core/cards/Card.h"
 #include "core/cards/Shuffle.h"
 #include "core/reading/Renderer.h"
 #include "gui/app/Services.h"
