@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/cards/Card.h"
 #include "core/cards/Shuffle.h"
+#include "core/reading/SpreadPreview.h"
 #include "core/srml/SectionReader.h"
 #include "core/srml/SpreadDocument.h"
 #include "gui/app/AppState.h"
@@ -11,7 +12,6 @@
 #include "gui/common/HtmlView.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
-#include "gui/reading/SpreadPreview.h"
 
 #include <QGridLayout>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "core/cards/Card.h"
+#include "core/reading/SpreadPreview.h"
 #include "core/srml/ReadingDocument.h"
 #include "gui/app/AppState.h"
-#include "gui/reading/SpreadPreview.h"
 #include "support/GuiFixture.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "gui/reading/SpreadPreview.h"
+#include "core/reading/SpreadPreview.h"
 
 #include "core/Numbers.h"
 #include "core/srml/SpreadDocument.h"
