@@ -1,5 +1,6 @@
 #include "core/app/SettingsFile.h"
 
+#include "support/PreferenceFixtures.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -40,60 +41,11 @@ protected:
 
 Preferences everythingChanged()
 {
-    Preferences p;
-    p.defaultTitles = true; // custom titles need a custom document; covered separately
+    Preferences p = test::everyPreferenceChanged();
     p.selectedHiddenSource = "Full";
     p.selectedDeck = "Majors";
-    p.cardSet = CardSet::Minors56;
-    p.useBlankCards = true;
-    p.addDateTime = false;
-    p.rememberName = true;
-    p.querentName = " Anna ";
-    p.selectedSpread = 2;
-    p.repeatCards = true;
-    p.fileNameTemplate = "#S - #N";
-    p.reversedCards = true;
-    p.blankLabelEnabled = false;
-    p.blankLabel = "empty";
-    p.normalLabelEnabled = false;
-    p.normalLabel = "Up";
-    p.reversedLabelEnabled = false;
-    p.reversedLabel = "Down";
-    p.blankCardCount = "3";
-    p.fullScreenCardTable = true;
-    p.rememberWindowPosition = true;
-    p.windowLeft = -20;
-    p.windowTop = 140;
-    p.showCardTitles = true;
-    p.showPositionNumbers = true;
-    p.codePage = 3;
-    p.showMeanings = true;
-    p.dateTimeFormat = 2;
-    p.addName = true;
-    p.addQuestion = true;
-    p.showFrames = true;
-    p.showTexts = false;
-    p.editorsPage = 1;
-    p.preferencesPage = 2;
-    p.lastUpdateCheck = "2026-12-10 06:00";
-    p.savedReadingsStore = 2;
-    p.spreadEditorRowNumbers = true;
-    p.spreadEditorColumnNumbers = true;
-    p.spreadEditorSolidGrid = true;
-    p.spreadEditorDashedGrid = true;
-    p.associationState = "unregistered";
-    p.spreadViewPage = 0;
-    p.cardTableView = 3;
-    p.screenshotHeader = false;
-    p.screenshotFrame = false;
-    p.screenshotCardNumbers = true;
-    p.screenshotCardTitles = true;
-    p.fullScreenManualChoice = true;
-    p.faceDown = false;
-    p.deckAtBottom = true;
-    p.toolsPage = 1;
-    p.customBackAlways = true;
     p.sourceChecks = {true, false, true};
+    p.windowLeft = -20; // negative positions survive too
     return p;
 }
 

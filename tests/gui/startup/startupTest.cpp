@@ -4,6 +4,7 @@
 #include "gui/app/AppState.h"
 #include "gui/app/SingleInstance.h"
 #include "support/GuiFixture.h"
+#include "support/PreferenceFixtures.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -25,61 +26,13 @@ using namespace kestrava::test;
 
 namespace {
 
-Preferences everyPreferenceChanged()
+Preferences changedPreferencesOfFixture()
 {
-    Preferences p;
+    Preferences p = everyPreferenceChanged();
     p.defaultTitles = false;
     p.selectedHiddenSource = "Beta";
     p.selectedDeck = "Majors";
-    p.cardSet = CardSet::Minors56;
-    p.useBlankCards = true;
-    p.addDateTime = false;
-    p.rememberName = true;
     p.querentName = "Anna";
-    p.selectedSpread = 2;
-    p.repeatCards = true;
-    p.fileNameTemplate = "#S for #N";
-    p.reversedCards = true;
-    p.blankLabelEnabled = false;
-    p.blankLabel = "empty";
-    p.normalLabelEnabled = false;
-    p.normalLabel = "Upright";
-    p.reversedLabelEnabled = false;
-    p.reversedLabel = "Upside down";
-    p.blankCardCount = "3";
-    p.fullScreenCardTable = true;
-    p.rememberWindowPosition = true;
-    p.windowLeft = 40;
-    p.windowTop = 30;
-    p.showCardTitles = true;
-    p.showPositionNumbers = true;
-    p.codePage = 3;
-    p.showMeanings = true;
-    p.dateTimeFormat = 2;
-    p.addName = true;
-    p.addQuestion = true;
-    p.showFrames = true;
-    p.showTexts = false;
-    p.editorsPage = 1;
-    p.preferencesPage = 2;
-    p.lastUpdateCheck = "05.03.2024 14:07:00";
-    p.savedReadingsStore = 2;
-    p.spreadEditorRowNumbers = true;
-    p.spreadEditorColumnNumbers = true;
-    p.spreadEditorSolidGrid = true;
-    p.spreadEditorDashedGrid = true;
-    p.associationState = "unregistered";
-    p.spreadViewPage = 0;
-    p.cardTableView = 3;
-    p.screenshotHeader = false;
-    p.screenshotFrame = false;
-    p.screenshotCardNumbers = true;
-    p.screenshotCardTitles = true;
-    p.fullScreenManualChoice = true;
-    p.faceDown = false;
-    p.deckAtBottom = true;
-    p.toolsPage = 1;
-    p.customBackAlways = true;
     p.sourceChecks = {false, true};
     return p;
 }
@@ -180,7 +133,7 @@ void StartupTest::settingsAreSavedAtCloseAndReadAtTheNextStart()
     for (int i = 0; i < 42; ++i)
         custom.push_back("Custom " + std::to_string(i));
     fixture.home().writeLines("titles/custom.srml", custom);
-    const Preferences changed = everyPreferenceChanged();
+    const Preferences changed = changedPreferencesOfFixture();
     {
         const auto window = fixture.start();
         window->state().preferences = changed;
