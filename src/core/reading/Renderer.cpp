@@ -43,7 +43,7 @@ int positionValue(const std::string& text, int position, const char* what)
     return value;
 }
 
-// One pass: the working data of Part 3.4 and the steps that use it.
+// One pass: the working data of a rendering and the steps that use it.
 class Pass
 {
 public:
