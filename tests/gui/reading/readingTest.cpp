@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -49,6 +51,7 @@ private slots:
     void layoutNumbersStandCentred();
     void layoutStopsAtABadPosition();
     void emptyDescriptionGivesTheHeadingOnly();
+    void layoutOpensAtItsTopLeftCorner();
 };
 
 void ReadingTest::selectingASpreadShowsItAndEnablesTheCommands()
@@ -250,6 +253,17 @@ void ReadingTest::emptyDescriptionGivesTheHeadingOnly()
         std::string(R"(<meta http-equiv="Content-Type" content="text/html; charset=UTF-8" />)"));
     QVERIFY(page.at(7).find("Celtic Cross</span><br /><br />") != std::string::npos);
     QCOMPARE(page.back(), std::string("</body></html>"));
+}
+
+void ReadingTest::layoutOpensAtItsTopLeftCorner()
+{
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* box = widget<QScrollArea>(window.get(), "ScrollBoxLayout");
+    QCOMPARE(box->horizontalScrollBar()->value(), 0);
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
 }
 
 QTEST_MAIN(ReadingTest)
