@@ -227,13 +227,10 @@ bool applySettingsLines(const ProgramFolder& folder, const Lines& lines, const S
     if (!(line = in.line(21)))
         return false;
     if (*line == "true") {
-        int left = 0;
-        int top = 0;
-        if (!in.number(22, left) || !in.number(23, top))
-            return false;
+        // The check box goes on first; each edge is taken as it is read.
         p.rememberWindowPosition = true;
-        p.windowLeft = left;
-        p.windowTop = top;
+        if (!in.number(22, p.windowLeft) || !in.number(23, p.windowTop))
+            return false;
     } else if (*line == "false") {
         p.rememberWindowPosition = false;
     }

@@ -147,9 +147,14 @@ INSTANTIATE_TEST_SUITE_P(Settings, BadNumber,
 TEST_F(Settings, WindowPositionIsReadOnlyWhenRemembered)
 {
     Lines lines = withLine(21, "true");
-    lines[21] = "bad";
+    lines[21] = "12";
+    lines[22] = "bad";
+    lines[23] = "true";
     writeSettings(lines);
-    EXPECT_FALSE(load().rememberWindowPosition); // stopped at line 22
+    Preferences stopped = load();
+    EXPECT_TRUE(stopped.rememberWindowPosition);
+    EXPECT_EQ(stopped.windowLeft, 12);
+    EXPECT_FALSE(stopped.showCardTitles); // the reading ended at line 23
 
     lines[20] = "false";
     writeSettings(lines);
