@@ -66,10 +66,11 @@ private:
     const std::string& titleOf(const std::string& idText) const;
     std::string picturePath(int j) const;
     std::string labelInParentheses(int j) const;
-    const std::vector<DescriptionBlock>& descriptions(int j);
+    const DescriptionBlock& description(int j, std::size_t source);
 
     void appendHeading(Lines& page, bool withQuestion) const;
     void computeLayout();
+    void prepareDescriptions();
     void createPicture();
     void drawCard(int j);
     void finishPicture();
@@ -96,8 +97,12 @@ private:
     Lines m_mirrors;
     Lines m_meanings;
     int m_n = 0;
-    // Each card's description blocks, read once per pass when first needed.
-    std::vector<std::optional<std::vector<DescriptionBlock>>> m_descriptions;
+    // Positions of the checked description sources, in list order.
+    std::vector<std::size_t> m_checkedSources;
+    // Each card's block of each checked source, read once per pass when first
+    // needed: a block is read only after the lines before it were appended, so
+    // a source that cannot be read stops the pass right at its block.
+    std::vector<std::vector<std::optional<DescriptionBlock>>> m_descriptions;
 };
 
 Lines Pass::comments() const
@@ -138,20 +143,13 @@ std::string Pass::labelInParentheses(int j) const
     return text.empty() ? text : "(" + text + ")";
 }
 
-const std::vector<DescriptionBlock>& Pass::descriptions(int j)
+const DescriptionBlock& Pass::description(int j, std::size_t source)
 {
-    auto& slot = m_descriptions[static_cast<std::size_t>(j - 1)];
+    auto& slot = m_descriptions[static_cast<std::size_t>(j - 1)][source];
     if (!slot) {
-        std::vector<DescriptionBlock> blocks;
-        const std::string name = cardSectionName(id(j), word(j));
-        const auto& sources = m_in.descriptionSources;
-        const std::size_t count = std::min(m_prefs.sourceChecks.size(), sources.size());
-        for (std::size_t k = 0; k < count; ++k) {
-            if (m_prefs.sourceChecks[k])
-                blocks.push_back(readDescriptionBlock(m_in.folder.descriptionFile(sources[k]),
-                                                      sources[k], name));
-        }
-        slot = std::move(blocks);
+        const std::string& name = m_in.descriptionSources[m_checkedSources[source]];
+        slot = readDescriptionBlock(m_in.folder.descriptionFile(name), name,
+                                    cardSectionName(id(j), word(j)));
     }
     return *slot;
 }
@@ -201,7 +199,18 @@ void Pass::computeLayout()
     layout.pictureWidth = static_cast<int>(std::floor(layout.maxLeft * 4.4)) + 180;
     layout.pictureHeight = layout.height + layout.headerBand;
     m_out.layout = std::move(layout);
-    m_descriptions.assign(static_cast<std::size_t>(std::max(m_n, 0)), std::nullopt);
+}
+
+void Pass::prepareDescriptions()
+{
+    m_checkedSources.clear();
+    const std::size_t count = std::min(m_prefs.sourceChecks.size(), m_in.descriptionSources.size());
+    for (std::size_t k = 0; k < count; ++k) {
+        if (m_prefs.sourceChecks[k])
+            m_checkedSources.push_back(k);
+    }
+    m_descriptions.assign(static_cast<std::size_t>(std::max(m_n, 0)),
+                          std::vector<std::optional<DescriptionBlock>>(m_checkedSources.size()));
 }
 
 void Pass::createPicture()
@@ -287,9 +296,10 @@ std::string Pass::titleLine(int j)
 
 void Pass::appendDescriptions(Lines& page, int j, const char* cssClass)
 {
-    for (const auto& block : descriptions(j)) {
+    for (std::size_t source = 0; source < m_checkedSources.size(); ++source) {
         page.push_back(R"(<div class=")" + std::string(cssClass) +
                        R"(" style="margin-bottom:5px">)");
+        const DescriptionBlock& block = description(j, source);
         page.push_back(R"(<div style="margin-top:5px; font-weight:bold; color:#666666">)" +
                        block.heading + ":</div><br />");
         page.insert(page.end(), block.body.begin(), block.body.end());
@@ -381,8 +391,9 @@ void Pass::produceRichText()
         text.addUnderline();
         text.appendLine(titleOf(id(j)) + " " + labelInParentheses(j));
         text.appendLine("");
-        for (const auto& block : descriptions(j)) {
+        for (std::size_t source = 0; source < m_checkedSources.size(); ++source) {
             text.addUnderline();
+            const DescriptionBlock& block = description(j, source);
             text.appendLine(block.heading + ":");
             for (const auto& line : block.body)
                 text.appendLine(plainLine(line));
@@ -410,6 +421,7 @@ void Pass::run()
     page.emplace_back("<br />");
 
     computeLayout();
+    prepareDescriptions();
     createPicture();
     page.push_back(R"(<hr /><div id="B" style="height:)" + std::to_string(m_out.layout.height) +
                    R"(px;">)");

@@ -492,6 +492,38 @@ TEST_F(Renderer, UnreadableCheckedSourceStopsThePass)
     EXPECT_THROW(render(ReadingBuilder{}.lines(), canvas, result), Error);
 }
 
+TEST_F(Renderer, UnreadableSourceStopsRightAtItsBlockKeepingTheBlocksBefore)
+{
+    addSource("Gone", "Gone", {});
+    std::filesystem::remove(temp.root() / "descriptions" / "Gone.srml");
+    RenderResult result;
+    addPicturesOf(ReadingBuilder{});
+    EXPECT_THROW(render(ReadingBuilder{}.lines(), canvas, result), Error);
+    const Lines expectedEnd = {
+        R"(<div style="margin-top:5px; font-weight:bold; color:#666666">Full Texts:</div><br />)",
+        "Strong will.<br />",
+        "<b>Bold</b> step",
+        "</div>",
+        R"(<div class="des" style="margin-bottom:5px">)",
+    };
+    ASSERT_GE(result.report.size(), expectedEnd.size());
+    EXPECT_EQ(Lines(result.report.end() - static_cast<std::ptrdiff_t>(expectedEnd.size()),
+                    result.report.end()),
+              expectedEnd);
+}
+
+TEST_F(Renderer, SourceFailingFirstInThePreviewsKeepsTheirLinesUpToItsBlock)
+{
+    prefs.showTexts = false;
+    addSource("Gone", "Gone", {});
+    std::filesystem::remove(temp.root() / "descriptions" / "Gone.srml");
+    RenderResult result;
+    addPicturesOf(ReadingBuilder{});
+    EXPECT_THROW(render(ReadingBuilder{}.lines(), canvas, result), Error);
+    EXPECT_EQ(result.preview.back(), R"(<div class="desPREVIEW" style="margin-bottom:5px">)");
+    EXPECT_TRUE(result.richText.lines().empty());
+}
+
 TEST_F(Renderer, SourceWithoutNameStopsThePassNamingTheSource)
 {
     temp.writeLines("descriptions/Nameless.srml",
