@@ -23,9 +23,19 @@ void composeDeal(const ProgramFolder& folder, const Preferences& preferences,
     reading.person = request.person;
     reading.dateTime = formatDateTime(preferences.dateTimeFormatText(), request.now);
     reading.question = request.question;
-    reading.spread = readLines(folder.spreadFile(request.spreadName));
     reading.ids = request.ids;
     reading.orientations = request.orientations;
+    try {
+        reading.spread = readLines(folder.spreadFile(request.spreadName));
+    } catch (const Error& unreadable) {
+        // The spread is first needed for the card count: the lines before it
+        // are composed all the same, and the deal stops there with the file's error.
+        try {
+            composeReading(reading, result.reading);
+        } catch (const Error&) {
+        }
+        throw unreadable;
+    }
     composeReading(reading, result.reading);
 
     const auto name =

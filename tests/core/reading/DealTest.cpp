@@ -128,6 +128,22 @@ TEST_F(Deal, TooFewDrawsStopsComposingAndRendersNothing)
     EXPECT_FALSE(std::filesystem::exists(reportPagePath(temp.folder())));
 }
 
+TEST_F(Deal, UnreadableSpreadStopsAtTheCardCountKeepingTheLinesBefore)
+{
+    std::filesystem::remove(temp.folder().spreadFile("Two Cards"));
+    try {
+        runDeal();
+        FAIL() << "the deal went on without its spread";
+    } catch (const Error& error) {
+        EXPECT_NE(std::string(error.what()).find("Two Cards"), std::string::npos) << error.what();
+    }
+    ASSERT_EQ(result.reading.size(), 15u);
+    EXPECT_EQ(result.reading[13], "[/QUESTION]");
+    EXPECT_EQ(result.reading.back(), "[CARDS]");
+    EXPECT_TRUE(result.suggestedName.empty());
+    EXPECT_TRUE(canvas.calls.empty());
+}
+
 TEST_F(Deal, MissingXfilesFolderIsAnErrorAfterRendering)
 {
     std::filesystem::remove_all(temp.folder().xfiles());
