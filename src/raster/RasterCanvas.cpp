@@ -59,6 +59,11 @@ void RasterCanvas::create(int width, int height)
     m_image = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
     if (m_image.isNull())
         throw Error("There is not enough memory for the card-table picture.");
+    // Text sizes are in points: at a fixed 96 dots per inch (3780 per metre)
+    // 9 points are 12 pixels on every machine and screen, whether or not the
+    // process had its QGuiApplication when the picture was made.
+    m_image.setDotsPerMeterX(kDotsPerMeter);
+    m_image.setDotsPerMeterY(kDotsPerMeter);
     m_image.fill(Qt::transparent);
 }
 

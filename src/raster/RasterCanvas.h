@@ -21,6 +21,8 @@ class RasterCanvas : public Canvas
 public:
     // Pictures beyond this many pixels are refused instead of exhausting memory.
     static constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+    // The picture's resolution, 96 dots per inch.
+    static constexpr int kDotsPerMeter = 3780;
 
     void create(int width, int height) override;
     void drawRectangle(const PixelRect& rect, bool filled) override;

@@ -7,6 +7,7 @@
 #include "core/reading/Renderer.h"
 #include "support/TempFolder.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace kestrava {
@@ -111,6 +112,30 @@ TEST(RasterCanvas, TextWithWhiteBackgroundPaintsBlackOnWhite)
     EXPECT_GT(white, 200);
     // Nothing is drawn above or to the left of the text's top-left corner.
     EXPECT_EQ(qAlpha(at(canvas, 9, 9)), 0);
+}
+
+// Nine points are twelve pixels, the same for the first picture of a process
+// (made before its QGuiApplication) and for every later one.
+TEST(RasterCanvas, TextSizeInPointsIsTheSameOnEveryPicture)
+{
+    RasterCanvas first;
+    first.create(120, 40);
+    EXPECT_EQ(first.image().dotsPerMeterX(), 3780);
+    EXPECT_EQ(first.image().dotsPerMeterY(), 3780);
+    first.drawText(2, 2, "Hg 9", 9, TextBackground::White);
+    ensureGuiApplication();
+    RasterCanvas second;
+    second.create(120, 40);
+    second.drawText(2, 2, "Hg 9", 9, TextBackground::White);
+    EXPECT_EQ(first.image(), second.image());
+    QImage probe(1, 1, QImage::Format_ARGB32);
+    probe.setDotsPerMeterX(3780);
+    probe.setDotsPerMeterY(3780);
+    QPainter painter(&probe);
+    QFont font = painter.font();
+    font.setPointSize(9);
+    painter.setFont(font);
+    EXPECT_EQ(painter.fontInfo().pixelSize(), 12);
 }
 
 TEST(RasterCanvas, RefusesAPictureTooLargeToHold)
