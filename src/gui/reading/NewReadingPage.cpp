@@ -13,6 +13,7 @@
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPainter>
@@ -116,9 +117,15 @@ NewReadingPage::NewReadingPage(AppState& state, QWidget* parent) : QWidget(paren
     binder->onRefresh([this] { refresh(); });
     binder->refresh();
 
-    connect(m_spreads, &QListWidget::itemClicked, this, &NewReadingPage::ListBox3Click);
+    // One click, one selection: a press on an entry (the selected one too)
+    // runs it once; the keys run it as they move the selection.
+    m_spreads->viewport()->installEventFilter(this);
+    connect(m_spreads, &QListWidget::itemPressed, this, [this] {
+        m_pressing = false;
+        ListBox3Click();
+    });
     connect(m_spreads, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0 && row != m_state.preferences.selectedSpread)
+        if (row >= 0 && !m_pressing)
             ListBox3Click();
     });
     connect(m_deal, &QPushButton::clicked, this, &NewReadingPage::Button2Click);
@@ -150,9 +157,12 @@ void NewReadingPage::ListBox3Click()
 {
     m_state.preferences.selectedSpread = m_spreads->currentRow();
     m_state.announcePreferences();
-    guarded(m_state.prompter(), [this] { ActionLSD(); });
-    updateReadingCommands();
-    guarded(m_state.prompter(), [this] { adaptCardSet(); });
+    // An error stops the click where it happened, with one message.
+    guarded(m_state.prompter(), [this] {
+        ActionLSD();
+        updateReadingCommands();
+        adaptCardSet();
+    });
 }
 
 void NewReadingPage::ActionLSD()
@@ -220,6 +230,17 @@ void NewReadingPage::Button2Click()
 void NewReadingPage::ButtonDealClick()
 {
     guarded(m_state.prompter(), [this] { m_state.deal(toBytes(m_question->toPlainText())); });
+}
+
+bool NewReadingPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_spreads->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress)
+            m_pressing = true;
+        else if (event->type() == QEvent::MouseButtonRelease)
+            m_pressing = false;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void NewReadingPage::showEvent(QShowEvent* event)

@@ -42,6 +42,7 @@ signals:
     void addExistingReadingRequested();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -61,6 +62,7 @@ private:
     QPushButton* m_deal;
     QPushButton* m_chooseByMouse;
     QPushButton* m_addExisting;
+    bool m_pressing = false;
 };
 
 } // namespace kestrava

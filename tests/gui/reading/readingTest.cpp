@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,6 +41,8 @@ class ReadingTest : public QObject
 
 private slots:
     void selectingASpreadShowsItAndEnablesTheCommands();
+    void anUnreadableSpreadStopsTheClick_data();
+    void anUnreadableSpreadStopsTheClick();
     void cardSetFollowsTheSpread_data();
     void cardSetFollowsTheSpread();
     void dealOfAThreeCardSpread();
@@ -70,6 +73,50 @@ void ReadingTest::selectingASpreadShowsItAndEnablesTheCommands()
     QCOMPARE(page.at(8), std::string("About Three Cards<br />"));
     QVERIFY(hasDrawing(widget<QLabel>(window.get(), "Image8")));
     QCOMPARE(window->state().layoutLefts, Lines({"10", "50", "90"}));
+
+    // A click on the selected entry shows the spread afresh.
+    fixture.addSpread("Three Cards", 2);
+    clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
+    QCOMPARE(window->state().layoutLefts, Lines({"10", "50"}));
+    QVERIFY(fixture.prompter.messages.empty());
+}
+
+void ReadingTest::anUnreadableSpreadStopsTheClick_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("first click") << QString() << false;
+    QTest::newRow("after another spread") << QStringLiteral("Three Cards") << false;
+    QTest::newRow("by the arrow key") << QStringLiteral("Path of Trumps") << true;
+}
+
+void ReadingTest::anUnreadableSpreadStopsTheClick()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, byKey);
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+    if (!before.isEmpty())
+        clickListEntry(window.get(), "ListBox3", before);
+    const Lines lefts = window->state().layoutLefts;
+    const auto page = fixture.folder().xfiles() / "tmp0.srml";
+    const Lines shown = before.isEmpty() ? Lines() : readLines(page);
+    std::filesystem::remove(fixture.folder().spreads() / "Thirty.srml");
+    if (byKey)
+        QTest::keyClick(widget<QListWidget>(window.get(), "ListBox3"), Qt::Key_Down);
+    else
+        clickListEntry(window.get(), "ListBox3", QStringLiteral("Thirty"));
+
+    // One error, and the click goes no further: previews, commands and card
+    // set stay as the last readable spread left them.
+    QCOMPARE(fixture.prompter.messages.size(), 1u);
+    QCOMPARE(std::filesystem::exists(page), !before.isEmpty());
+    if (!before.isEmpty())
+        QCOMPARE(readLines(page), shown);
+    QCOMPARE(window->state().layoutLefts, lefts);
+    for (const char* command : {"Button2", "ButtonShowDeck", "Button16"})
+        QCOMPARE(widget<QPushButton>(window.get(), command)->isEnabled(), !before.isEmpty());
+    QCOMPARE(widget<QRadioButton>(window.get(), "RadioButton1")->isEnabled(), true);
 }
 
 void ReadingTest::cardSetFollowsTheSpread_data()
