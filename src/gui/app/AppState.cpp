@@ -79,21 +79,27 @@ void AppState::deal(const std::string& question)
     request.orientations = shuffle.orientations;
 
     const auto titles = titleList();
-    RasterCanvas canvas;
     DealResult result;
     try {
         composeDeal(folder(), preferences, request, result);
-        const RenderInput input{folder(), result.reading, result.deckFolder, preferences, sources,
-                                titles,   words};
-        kestrava::showReading(input, canvas, result.render);
     } catch (...) {
         // What was composed stays the current reading; the views keep the last one.
         reading = result.reading;
+        if (!result.deckFolder.empty())
+            currentDeckFolder = result.deckFolder;
         throw;
     }
     reading = result.reading;
     currentDeckFolder = result.deckFolder;
+    // The name is the reading's before it is rendered, so a rendering that
+    // fails leaves the new reading under its name, ready to be saved.
     regenerateFileName(request.now);
+    emit readingNamed(toQt(result.suggestedName));
+
+    RasterCanvas canvas;
+    const RenderInput input{folder(), reading, currentDeckFolder, preferences, sources,
+                            titles,   words};
+    kestrava::showReading(input, canvas, result.render);
     takeRendering(canvas, result.render);
     emit readingShown(toQt(result.suggestedName),
                       preferences.fullScreenCardTable && !manualChoiceInProgress);

@@ -88,6 +88,8 @@ public:
 
 signals:
     void preferencesChanged();
+    // The deal's suggested name, given before the reading is rendered.
+    void readingNamed(const QString& name);
     // A reading was rendered: the card table shows it under this name.
     void readingShown(const QString& name, bool fullScreen);
     // A reading was saved into a store; its list is read again.

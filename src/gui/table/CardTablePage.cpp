@@ -119,6 +119,7 @@ CardTablePage::CardTablePage(AppState& state, QWidget* parent)
         m_state.preferences.cardTableView = index;
         ADockTabSet();
     });
+    connect(&state, &AppState::readingNamed, m_name, &QLineEdit::setText);
     connect(m_name, &QLineEdit::textChanged, this, &CardTablePage::Edit2Change);
     connect(m_saveSrml, &QPushButton::clicked, this, &CardTablePage::Button4Click);
     connect(saveRtfButton, &QPushButton::clicked, this, &CardTablePage::saveRtf);

@@ -46,6 +46,7 @@ private slots:
     void cardSetFollowsTheSpread_data();
     void cardSetFollowsTheSpread();
     void dealOfAThreeCardSpread();
+    void aDealWhosePagesCannotBeWrittenIsNamedAllTheSame();
     void deckOfTheMajorsOnly_data();
     void deckOfTheMajorsOnly();
     void withoutAnyDeckTheUserIsAskedForOne();
@@ -201,6 +202,25 @@ void ReadingTest::dealOfAThreeCardSpread()
         for (int view = 0; view < 4; ++view)
             QCOMPARE(widget<QWidget>(window.get(), panels[view])->isVisible(), view == tab);
     }
+}
+
+void ReadingTest::aDealWhosePagesCannotBeWrittenIsNamedAllTheSame()
+{
+    ProgramFixture fixture;
+    std::filesystem::create_directories(fixture.folder().xfiles() / "newSpread-0001.html");
+    const auto window = fixture.start();
+    QTest::keyClicks(widget<QLineEdit>(window.get(), "LabeledEdit1"), QStringLiteral("Anna"));
+    clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
+    click(window.get(), "Button2");
+
+    // The name is suggested before the reading is rendered and written.
+    QCOMPARE(fixture.prompter.messages.size(), 1u);
+    QCOMPARE(window->state().reading.front(), std::string(kReadingHeader));
+    QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(),
+             QStringLiteral("Anna, Three Cards, 2024-03-05, 14-07"));
+    QVERIFY(widget<QPushButton>(window.get(), "Button4")->isEnabled());
+    QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
 }
 
 void ReadingTest::deckOfTheMajorsOnly_data()
