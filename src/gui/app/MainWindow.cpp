@@ -136,8 +136,8 @@ void MainWindow::initialise()
     if (!ready)
         return;
     m_cardTable->ADockTabSet();
-    if (!m_cardTable->isFullScreen())
-        m_pages->setCurrentIndex(NewReading);
+    // Behind a full-screen card table too: its restore comes back to "New Reading".
+    m_pages->setCurrentIndex(NewReading);
 }
 
 void MainWindow::placeWindow()

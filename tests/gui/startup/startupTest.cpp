@@ -186,24 +186,38 @@ void StartupTest::hiddenPagesArePassedOver()
 void StartupTest::commandLineDocument_data()
 {
     QTest::addColumn<QString>("header");
+    QTest::addColumn<bool>("fullScreen");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("diary reading") << QString::fromLatin1(kDiaryHeader.data()) << true;
-    QTest::newRow("database reading") << QString::fromLatin1(kReadingHeader.data()) << false;
-    QTest::newRow("not a reading") << QStringLiteral("plain text") << false;
+    const QString diary = QString::fromLatin1(kDiaryHeader.data());
+    QTest::newRow("diary reading") << diary << false << true;
+    QTest::newRow("diary reading, always full screen") << diary << true << true;
+    QTest::newRow("database reading")
+        << QString::fromLatin1(kReadingHeader.data()) << false << false;
+    QTest::newRow("not a reading") << QStringLiteral("plain text") << false << false;
 }
 
 void StartupTest::commandLineDocument()
 {
     QFETCH(QString, header);
+    QFETCH(bool, fullScreen);
     QFETCH(bool, opened);
     ProgramFixture fixture;
     Lines reading = diaryReading();
     reading.front() = header.toStdString();
     const auto file = fixture.home().writeLines("diary/Evening reading.srml", reading);
     fixture.arguments = {QString::fromStdString(file.string())};
+    Preferences always;
+    always.fullScreenCardTable = fullScreen;
+    always.selectedDeck = "Full";
+    always.selectedHiddenSource = "Alpha";
+    saveSettings(fixture.folder(), always);
 
     const auto window = fixture.start();
     QCOMPARE(window->pages()->isTabVisible(MainWindow::CardTable), opened);
+    QCOMPARE(window->pages()->isVisible(), !fullScreen);
+    if (fullScreen)
+        click(window.get(), "ButtonNSV");
+    // The start ends on "New Reading", also behind a full-screen card table.
     QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
     QCOMPARE(std::filesystem::exists(window->state().reportFile()), opened);
     if (opened) {
