@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QRadioButton;
+
 namespace kestrava {
 
 class AppState;
@@ -13,6 +15,11 @@ class MyReadingsPage : public QWidget
 
 public:
     MyReadingsPage(AppState& state, QWidget* parent);
+
+private:
+    AppState& m_state;
+    QRadioButton* m_database;
+    QRadioButton* m_diary;
 };
 
 } // namespace kestrava

@@ -1,9 +1,7 @@
 #include "gui/preferences/CardsOptionsPage.h"
 
-#include "core/srml/TitleSet.h"
 #include "gui/app/AppState.h"
 #include "gui/common/Binder.h"
-#include "gui/common/Guard.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 
@@ -43,16 +41,6 @@ CardsOptionsPage::CardsOptionsPage(AppState& state, QWidget* parent)
     typesLayout->addWidget(repeat, 5, 0, 1, 2);
     typesLayout->setRowStretch(6, 1);
 
-    auto* titles =
-        makeGroup(QStringLiteral("GroupBoxTitleSet"), QStringLiteral("Card Titles"), this);
-    m_defaultTitles = makeRadio(QStringLiteral("RadioDefaultCardNames"),
-                                QStringLiteral("Default Card Titles"), titles);
-    m_customTitles = makeRadio(QStringLiteral("RadioCustomCardNames"),
-                               QStringLiteral("Custom Card Titles"), titles);
-    auto* titlesLayout = new QVBoxLayout(titles);
-    titlesLayout->addWidget(m_defaultTitles);
-    titlesLayout->addWidget(m_customTitles);
-
     auto* descriptions =
         makeGroup(QStringLiteral("GroupBox18"), QStringLiteral("Card Descriptions Type:"), this);
     m_sources = named(new QListWidget(descriptions), QStringLiteral("CLBCDE"));
@@ -66,7 +54,6 @@ CardsOptionsPage::CardsOptionsPage(AppState& state, QWidget* parent)
 
     auto* left = new QVBoxLayout;
     left->addWidget(types);
-    left->addWidget(titles);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(descriptions, 1);
@@ -82,8 +69,6 @@ CardsOptionsPage::CardsOptionsPage(AppState& state, QWidget* parent)
     cardSet(m_majors, CardSet::Majors22);
     cardSet(m_minors, CardSet::Minors56);
     cardSet(m_all, CardSet::All78);
-    connect(m_defaultTitles, &QRadioButton::clicked, this, [this] { chooseTitles(true); });
-    connect(m_customTitles, &QRadioButton::clicked, this, [this] { chooseTitles(false); });
     connect(m_sources, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         const auto row = static_cast<std::size_t>(m_sources->row(item));
         auto& checks = m_state.preferences.sourceChecks;
@@ -116,34 +101,16 @@ void CardsOptionsPage::fillSources()
     refresh();
 }
 
-void CardsOptionsPage::chooseTitles(bool defaultTitles)
-{
-    const bool before = m_state.preferences.defaultTitles;
-    if (before == defaultTitles)
-        return;
-    // Switching the title set loads its document at once; one that cannot
-    // be loaded keeps the set in use.
-    const bool loaded = guarded(m_state.prompter(), [&] {
-        TitleSet titles;
-        loadTitleSet(m_state.folder(), defaultTitles, titles);
-    });
-    if (loaded)
-        m_state.preferences.defaultTitles = defaultTitles;
-    m_state.announcePreferences();
-}
-
 void CardsOptionsPage::refresh()
 {
     const Preferences& p = m_state.preferences;
-    for (QRadioButton* button : {m_majors, m_minors, m_all, m_defaultTitles, m_customTitles})
+    for (QRadioButton* button : {m_majors, m_minors, m_all})
         button->blockSignals(true);
     m_majors->setChecked(p.cardSet == CardSet::Majors22);
     m_minors->setChecked(p.cardSet == CardSet::Minors56);
     m_all->setChecked(p.cardSet == CardSet::All78);
     m_majors->setEnabled(m_state.majorsAllowed);
-    m_defaultTitles->setChecked(p.defaultTitles);
-    m_customTitles->setChecked(!p.defaultTitles);
-    for (QRadioButton* button : {m_majors, m_minors, m_all, m_defaultTitles, m_customTitles})
+    for (QRadioButton* button : {m_majors, m_minors, m_all})
         button->blockSignals(false);
 
     const QSignalBlocker blocker(m_sources);

@@ -11,7 +11,7 @@ class AppState;
 class Binder;
 
 // Preferences, "Cards Options": the card set of the deal, blank cards,
-// reversals and repetition, the description sources and the title set.
+// reversals and repetition, and the description sources.
 class CardsOptionsPage : public QWidget
 {
     Q_OBJECT
@@ -23,7 +23,6 @@ public:
     void fillSources();
 
 private:
-    void chooseTitles(bool defaultTitles);
     void refresh();
 
     AppState& m_state;
@@ -31,8 +30,6 @@ private:
     QRadioButton* m_majors;
     QRadioButton* m_minors;
     QRadioButton* m_all;
-    QRadioButton* m_defaultTitles;
-    QRadioButton* m_customTitles;
     QListWidget* m_sources;
     QListWidget* m_hiddenSources;
 };

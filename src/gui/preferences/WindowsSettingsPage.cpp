@@ -91,41 +91,14 @@ WindowsSettingsPage::WindowsSettingsPage(AppState& state, QWidget* parent)
     gridLayout->addWidget(boundCheck(binder, "CheckBoxCSEg2", "Show an additional Grid (dashed)",
                                      &Preferences::spreadEditorDashedGrid, grid));
 
-    auto* store = makeGroup(QStringLiteral("GroupBoxStore"), QStringLiteral("My Readings"), this);
-    m_database = makeRadio(QStringLiteral("RadioButton4"),
-                           QStringLiteral("Show Saved \"KestravaReadings\" - The Database"), store);
-    m_diary = makeRadio(QStringLiteral("RadioButton5"),
-                        QStringLiteral("Show Saved \"ZiriVidevavi\" - The Diary"), store);
-    auto* storeLayout = new QVBoxLayout(store);
-    storeLayout->addWidget(m_database);
-    storeLayout->addWidget(m_diary);
-    const auto storeChoice = [this](QRadioButton* button, int store) {
-        connect(button, &QRadioButton::toggled, this, [this, store](bool on) {
-            if (!on)
-                return;
-            m_state.preferences.savedReadingsStore = store;
-            m_state.announcePreferences();
-        });
-    };
-    storeChoice(m_database, 1);
-    storeChoice(m_diary, 2);
-    binder->onRefresh([this] {
-        const bool database = m_state.preferences.savedReadingsStore != 2;
-        QRadioButton* on = database ? m_database : m_diary;
-        on->blockSignals(true);
-        on->setChecked(true);
-        on->blockSignals(false);
-    });
-
     auto* layout = new QGridLayout(this);
     layout->addWidget(windows, 0, 0);
     layout->addWidget(codePage, 1, 0);
-    layout->addWidget(store, 2, 0);
     layout->addWidget(choice, 0, 1);
-    layout->addWidget(grid, 1, 1, 2, 1);
+    layout->addWidget(grid, 1, 1);
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
-    layout->setRowStretch(3, 1);
+    layout->setRowStretch(2, 1);
     binder->refresh();
 
     connect(reset, &QPushButton::clicked, this, &WindowsSettingsPage::resetToDefault);

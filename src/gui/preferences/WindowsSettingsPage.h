@@ -2,15 +2,13 @@
 
 #include <QWidget>
 
-class QRadioButton;
-
 namespace kestrava {
 
 class AppState;
 
 // Preferences, "Windows Settings": full-screen modes, the code page of the
-// generated pages, and the options of the pages that lay cards by the mouse,
-// design spreads and list saved readings.
+// generated pages, and the options of the pages that lay cards by the mouse
+// and design spreads.
 class WindowsSettingsPage : public QWidget
 {
     Q_OBJECT
@@ -22,8 +20,6 @@ private:
     void resetToDefault();
 
     AppState& m_state;
-    QRadioButton* m_database;
-    QRadioButton* m_diary;
 };
 
 } // namespace kestrava

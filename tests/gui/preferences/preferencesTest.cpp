@@ -3,9 +3,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTabWidget>
 
 using namespace kestrava;
@@ -84,6 +86,8 @@ private slots:
     void checkBoxesWriteTheModel();
     void descriptionSourcesAreChecked();
     void subPagesShowTheirCaptions();
+    void choicesStandOnTheirOwnPages_data();
+    void choicesStandOnTheirOwnPages();
 };
 
 void PreferencesTest::fileNamePreview_data()
@@ -213,6 +217,65 @@ void PreferencesTest::subPagesShowTheirCaptions()
     QCOMPARE(pages->count(), captions.size());
     for (int page = 0; page < pages->count(); ++page)
         QCOMPARE(pages->tabText(page), captions.at(page));
+}
+
+void PreferencesTest::choicesStandOnTheirOwnPages_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("subPage");
+    QTest::addColumn<QString>("group");
+    const QString titles = QStringLiteral("Save New Settings");
+    const QString store = QStringLiteral("Saved KestravaReadings and ZiriVidevavi - The Diary");
+    QTest::newRow("custom titles")
+        << QStringLiteral("RadioCustomCardNames") << int(MainWindow::Editors)
+        << QStringLiteral("TabSheet7") << titles;
+    QTest::newRow("default titles")
+        << QStringLiteral("RadioDefaultCardNames") << int(MainWindow::Editors)
+        << QStringLiteral("TabSheet7") << titles;
+    QTest::newRow("diary") << QStringLiteral("RadioButton5") << int(MainWindow::MyReadings)
+                           << QString() << store;
+    QTest::newRow("database") << QStringLiteral("RadioButton4") << int(MainWindow::MyReadings)
+                              << QString() << store;
+}
+
+void PreferencesTest::choicesStandOnTheirOwnPages()
+{
+    QFETCH(QString, control);
+    QFETCH(int, page);
+    QFETCH(QString, subPage);
+    QFETCH(QString, group);
+    ProgramFixture fixture;
+    Lines custom;
+    for (int i = 0; i < 42; ++i)
+        custom.push_back("Custom " + std::to_string(i));
+    fixture.home().writeLines("titles/custom.srml", custom);
+    const auto window = fixture.start();
+    const QByteArray name = control.toLatin1();
+    auto* choice = widget<QRadioButton>(window.get(), name.constData());
+    QVERIFY(!window->pages()->widget(MainWindow::Prefs)->isAncestorOf(choice));
+    QVERIFY(window->pages()->widget(page)->isAncestorOf(choice));
+    auto* box = qobject_cast<QGroupBox*>(choice->parentWidget());
+    QVERIFY(box);
+    QCOMPARE(box->title(), group);
+    window->pages()->setCurrentIndex(page);
+    if (!subPage.isEmpty()) {
+        auto* sub = widget<QWidget>(window.get(), subPage.toLatin1().constData());
+        QVERIFY(sub->isAncestorOf(choice));
+        auto* subPages = widget<QTabWidget>(window.get(), "PageControl2");
+        subPages->setCurrentWidget(sub);
+    }
+    QVERIFY(choice->isVisible());
+
+    // Turning the choice on there is what changes the preference.
+    const Preferences before = window->state().preferences;
+    click(window.get(), name.constData());
+    QVERIFY(choice->isChecked());
+    const Preferences& after = window->state().preferences;
+    QCOMPARE(after.defaultTitles, control != QLatin1String("RadioCustomCardNames"));
+    QCOMPARE(after.savedReadingsStore, control == QLatin1String("RadioButton5") ? 2 : 1);
+    QVERIFY(fixture.prompter.messages.empty());
+    QCOMPARE(before.defaultTitles, true);
 }
 
 QTEST_MAIN(PreferencesTest)
