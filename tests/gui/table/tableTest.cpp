@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -59,10 +60,12 @@ void TableTest::saveSrml_data()
     QTest::addColumn<bool>("exists");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("written");
-    QTest::newRow("new name") << false << int(Answer::Cancel) << true;
-    QTest::newRow("existing name, No") << true << int(Answer::No) << false;
-    QTest::newRow("existing name, Cancel") << true << int(Answer::Cancel) << false;
-    QTest::newRow("existing name, Yes") << true << int(Answer::Yes) << true;
+    QTest::addColumn<bool>("unwritable");
+    QTest::newRow("new name") << false << int(Answer::Cancel) << true << false;
+    QTest::newRow("existing name, No") << true << int(Answer::No) << false << false;
+    QTest::newRow("existing name, Cancel") << true << int(Answer::Cancel) << false << false;
+    QTest::newRow("existing name, Yes") << true << int(Answer::Yes) << true << false;
+    QTest::newRow("database cannot be written") << false << int(Answer::Cancel) << false << true;
 }
 
 void TableTest::saveSrml()
@@ -70,11 +73,17 @@ void TableTest::saveSrml()
     QFETCH(bool, exists);
     QFETCH(int, answer);
     QFETCH(bool, written);
+    QFETCH(bool, unwritable);
     ProgramFixture fixture;
     const auto window = dealt(fixture);
+    window->pages()->setCurrentIndex(MainWindow::MyReadings);
+    click(window.get(), "RadioButton5");
+    window->pages()->setCurrentIndex(MainWindow::CardTable);
     const auto target = fixture.folder().database() / "My reading.srml";
     if (exists)
         fixture.home().writeLines("database/My reading.srml", {"old"});
+    if (unwritable)
+        fixture.home().writeLines("database", {"a file where the folder should be"});
     fixture.prompter.answers.push_back(static_cast<Answer>(answer));
     setName(window.get(), QStringLiteral("  My reading "));
     click(window.get(), "Button4");
@@ -82,10 +91,17 @@ void TableTest::saveSrml()
     QCOMPARE(fixture.prompter.questions.size(), exists ? 1u : 0u);
     if (exists)
         QCOMPARE(fixture.prompter.questions.front(), kOverwrite);
-    QCOMPARE(readLines(target), written ? window->state().reading : Lines{"old"});
-    QCOMPARE(fixture.prompter.messages,
-             written ? std::vector<std::string>{kSuccess} : std::vector<std::string>{});
-    QCOMPARE(window->state().preferences.savedReadingsStore, 1);
+    if (!unwritable)
+        QCOMPARE(readLines(target), written ? window->state().reading : Lines{"old"});
+    if (exists && !written)
+        QVERIFY(widget<QLineEdit>(window.get(), "Edit2")->hasFocus());
+    // Success is said only after writing; an error says itself and leaves
+    // the store shown as it was, anything else shows the database.
+    QCOMPARE(fixture.prompter.messages.size(), written || unwritable ? 1u : 0u);
+    if (written)
+        QCOMPARE(fixture.prompter.messages.front(), kSuccess);
+    QCOMPARE(window->state().preferences.savedReadingsStore, unwritable ? 2 : 1);
+    QCOMPARE(widget<QRadioButton>(window.get(), "RadioButton4")->isChecked(), !unwritable);
 }
 
 void TableTest::nameBoxDropsRestrictedSymbols()
@@ -136,22 +152,27 @@ void TableTest::saveRtf()
 
 void TableTest::screenshot_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("written");
-    QTest::newRow("new file") << false << int(Answer::Cancel) << true;
-    QTest::newRow("existing file, No") << true << int(Answer::No) << false;
-    QTest::newRow("existing file, Yes") << true << int(Answer::Yes) << true;
+    const QString table = QStringLiteral("table.jpg");
+    QTest::newRow("new file") << table << false << int(Answer::Cancel) << true;
+    QTest::newRow("existing file, No") << table << true << int(Answer::No) << false;
+    QTest::newRow("existing file, Yes") << table << true << int(Answer::Yes) << true;
+    QTest::newRow("folder that does not exist")
+        << QStringLiteral("missing/table.jpg") << false << int(Answer::Cancel) << false;
 }
 
 void TableTest::screenshot()
 {
+    QFETCH(QString, file);
     QFETCH(bool, exists);
     QFETCH(int, answer);
     QFETCH(bool, written);
     ProgramFixture fixture;
     const auto window = dealt(fixture);
-    const auto target = fixture.home().root() / "table.jpg";
+    const auto target = fixture.home().root() / file.toStdString();
     if (exists)
         fixture.home().writeRaw("table.jpg", "old");
     fixture.prompter.answers.push_back(static_cast<Answer>(answer));
@@ -163,9 +184,11 @@ void TableTest::screenshot()
     if (written) {
         const RgbImage picture = decodeJpeg(target);
         QCOMPARE(QSize(picture.width, picture.height), window->state().picture.image().size());
-    } else {
+    } else if (exists) {
         QCOMPARE(readFile(target), std::string("old"));
     }
+    // A picture that cannot be written is reported.
+    QCOMPARE(fixture.prompter.messages.size(), !written && !exists ? 1u : 0u);
 }
 
 void TableTest::saveHtmlShowsAndSavesTheExportPage()
