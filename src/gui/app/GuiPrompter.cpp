@@ -8,11 +8,24 @@
 
 namespace kestrava {
 
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, std::string_view message)
+{
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("KESTRAVA"),
+                                         toQt(message), QMessageBox::Ok, parent);
+}
+
+std::unique_ptr<QMessageBox> questionBox(QWidget* parent, std::string_view question)
+{
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Question, QStringLiteral("What to do?"), toQt(question),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box->setDefaultButton(QMessageBox::Yes);
+    return box;
+}
+
 Answer GuiPrompter::ask(std::string_view question)
 {
-    const auto button = QMessageBox::question(
-        m_parent, QStringLiteral("What to do?"), toQt(question),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const int button = questionBox(m_parent, question)->exec();
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     return button == QMessageBox::No ? Answer::No : Answer::Cancel;
@@ -20,7 +33,7 @@ Answer GuiPrompter::ask(std::string_view question)
 
 void GuiPrompter::tell(std::string_view message)
 {
-    QMessageBox::information(m_parent, QStringLiteral("KESTRAVA"), toQt(message));
+    messageBox(m_parent, message)->exec();
 }
 
 std::optional<std::filesystem::path> GuiPrompter::chooseSaveFile(std::string_view title,

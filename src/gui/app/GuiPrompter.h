@@ -2,6 +2,9 @@
 
 #include "core/Prompter.h"
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace kestrava {
@@ -21,5 +24,10 @@ public:
 private:
     QWidget* m_parent = nullptr;
 };
+
+// A message: a plain box under the program's title with one OK button.
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, std::string_view message);
+// A question: "What to do?" with Yes, No and Cancel.
+std::unique_ptr<QMessageBox> questionBox(QWidget* parent, std::string_view question);
 
 } // namespace kestrava

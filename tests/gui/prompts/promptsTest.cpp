@@ -1,0 +1,39 @@
+#include "gui/app/GuiPrompter.h"
+#include "support/GuiFixture.h"
+
+#include <QMessageBox>
+
+using namespace kestrava;
+
+// The boxes the program speaks through: messages are plain, under the
+// program's title, with one OK button; questions ask "What to do?".
+class PromptsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messagesArePlain();
+    void questionsOfferYesNoCancel();
+};
+
+void PromptsTest::messagesArePlain()
+{
+    const auto box = messageBox(nullptr, "Success!              ");
+    QCOMPARE(box->windowTitle(), QStringLiteral("KESTRAVA"));
+    QCOMPARE(box->icon(), QMessageBox::NoIcon);
+    QCOMPARE(box->text(), QStringLiteral("Success!              "));
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void PromptsTest::questionsOfferYesNoCancel()
+{
+    const auto box = questionBox(nullptr, "Spread with same name already exists in DataBase.\n"
+                                          "Overwrite existing spread with new one?");
+    QCOMPARE(box->windowTitle(), QStringLiteral("What to do?"));
+    QCOMPARE(box->text(), QStringLiteral("Spread with same name already exists in DataBase.\n"
+                                         "Overwrite existing spread with new one?"));
+    QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+QTEST_MAIN(PromptsTest)
+#include "promptsTest.moc"
