@@ -210,11 +210,12 @@ void CardTablePage::Button4Click()
         if (write) {
             std::filesystem::create_directories(database);
             writeLines(target, m_state.reading);
+            // The list holds the new entry by the time success is said.
+            m_state.announceSavedReadings();
             m_state.prompter().tell(kSuccess);
         }
         m_state.preferences.savedReadingsStore = 1;
         m_state.announcePreferences();
-        m_state.announceSavedReadings();
     });
 }
 

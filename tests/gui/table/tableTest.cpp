@@ -86,6 +86,9 @@ void TableTest::saveSrml()
         fixture.home().writeLines("database", {"a file where the folder should be"});
     fixture.prompter.answers.push_back(static_cast<Answer>(answer));
     setName(window.get(), QStringLiteral("  My reading "));
+    std::vector<std::size_t> refreshes; // the messages said at each re-read of the list
+    QObject::connect(&window->state(), &AppState::savedReadingsChanged, window.get(),
+                     [&] { refreshes.push_back(fixture.prompter.messages.size()); });
     click(window.get(), "Button4");
 
     QCOMPARE(fixture.prompter.questions.size(), exists ? 1u : 0u);
@@ -100,6 +103,7 @@ void TableTest::saveSrml()
     QCOMPARE(fixture.prompter.messages.size(), written || unwritable ? 1u : 0u);
     if (written)
         QCOMPARE(fixture.prompter.messages.front(), kSuccess);
+    QCOMPARE(refreshes, written ? std::vector<std::size_t>{0} : std::vector<std::size_t>{});
     QCOMPARE(window->state().preferences.savedReadingsStore, unwritable ? 2 : 1);
     QCOMPARE(widget<QRadioButton>(window.get(), "RadioButton4")->isChecked(), !unwritable);
 }
