@@ -64,6 +64,7 @@ private slots:
     void hiddenPagesArePassedOver();
     void commandLineDocument_data();
     void commandLineDocument();
+    void anErrorDuringTheStartIsShownAndEndsIt();
     void russianBuildCaptions_data();
     void russianBuildCaptions();
     void secondInstanceRaisesTheFirst();
@@ -226,6 +227,24 @@ void StartupTest::commandLineDocument()
         QCOMPARE(window->state().reading, reading);
     }
     QVERIFY(fixture.prompter.messages.empty());
+}
+
+void StartupTest::anErrorDuringTheStartIsShownAndEndsIt()
+{
+    ProgramFixture fixture;
+    fixture.home().writeLines("xfiles/" + std::string(kSettingsFileName), {"false"});
+    const auto file = fixture.home().writeLines("diary/Evening reading.srml", diaryReading());
+    fixture.arguments = {QString::fromStdString(file.string())};
+    const auto window = fixture.start();
+
+    // The custom titles are missing: said once, and the steps after the
+    // titles (the document of the command line among them) do not run.
+    QCOMPARE(fixture.prompter.messages.size(), 1u);
+    QVERIFY(window->isVisible());
+    QVERIFY(widget<QRadioButton>(window.get(), "RadioCustomCardNames")->isChecked());
+    QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
+    QVERIFY(window->state().reading.empty());
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
 }
 
 void StartupTest::russianBuildCaptions_data()
