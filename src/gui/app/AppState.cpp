@@ -96,32 +96,31 @@ void AppState::deal(const std::string& question)
     regenerateFileName(request.now);
     emit readingNamed(toQt(result.suggestedName));
 
-    RasterCanvas canvas;
-    const RenderInput input{folder(), reading, currentDeckFolder, preferences, sources,
-                            titles,   words};
-    kestrava::showReading(input, canvas, result.render);
-    takeRendering(canvas, result.render);
-    emit readingShown(toQt(result.suggestedName),
-                      preferences.fullScreenCardTable && !manualChoiceInProgress);
+    renderAndShow(titles, toQt(result.suggestedName),
+                  preferences.fullScreenCardTable && !manualChoiceInProgress, true);
 }
 
 void AppState::showReading(const QString& name, bool fullScreen)
 {
-    const auto titles = titleList();
+    renderAndShow(titleList(), name, fullScreen, false);
+}
+
+void AppState::renderAndShow(const std::vector<std::string>& titles, const QString& name,
+                             bool fullScreen, bool tabFirst)
+{
     RasterCanvas canvas;
     RenderResult result;
     const RenderInput input{folder(), reading, currentDeckFolder, preferences, sources,
                             titles,   words};
-    kestrava::showReading(input, canvas, result);
-    takeRendering(canvas, result);
-    emit readingShown(name, fullScreen);
-}
-
-void AppState::takeRendering(const RasterCanvas& canvas, const RenderResult& result)
-{
+    renderReading(input, canvas, result);
     picture = canvas;
     richText = result.richText;
     readingExists = true;
+    emit readingRendered(tabFirst);
+    // Pages that cannot be written stop here: the HTML views keep the last reading.
+    writeLines(reportFile(), result.report);
+    writeLines(previewFile(), result.preview);
+    emit readingShown(name, fullScreen);
 }
 
 void AppState::openSitePage(const QString& path) const

@@ -90,13 +90,20 @@ signals:
     void preferencesChanged();
     // The deal's suggested name, given before the reading is rendered.
     void readingNamed(const QString& name);
-    // A reading was rendered: the card table shows it under this name.
+    // A reading was rendered: the card table's picture and rich text show
+    // it; with tabShown the "Card Table" tab is shown as well.
+    void readingRendered(bool tabShown);
+    // Its pages were written: the card table shows it under this name.
     void readingShown(const QString& name, bool fullScreen);
     // A reading was saved into a store; its list is read again.
     void savedReadingsChanged();
 
 private:
-    void takeRendering(const RasterCanvas& canvas, const RenderResult& result);
+    // What every shown reading goes through: the rendering, whose picture
+    // and rich text the card table shows at once (the deal also shows its
+    // tab then), the two pages written, and the card table showing them.
+    void renderAndShow(const std::vector<std::string>& titles, const QString& name, bool fullScreen,
+                       bool tabFirst);
 
     Services m_services;
 };

@@ -92,6 +92,11 @@ void MainWindow::buildPages()
         }
         m_pages->setCurrentIndex(m_shownPage);
     });
+    connect(&state, &AppState::readingRendered, this, [this](bool tabShown) {
+        m_cardTable->showRendering();
+        if (tabShown)
+            m_pages->setTabVisible(CardTable, true);
+    });
     connect(&state, &AppState::readingShown, this, &MainWindow::showReadingPage);
     connect(m_cardTable, &CardTablePage::fullScreenRequested, this,
             [this] { enterFullScreen(m_cardTable->panel()); });

@@ -145,7 +145,7 @@ void CardTablePage::setFullScreen(bool on)
     reloadHtmlViews();
 }
 
-void CardTablePage::showReading(const QString& name)
+void CardTablePage::showRendering()
 {
     const QImage& picture = m_state.picture.image();
     m_picture->setPixmap(QPixmap::fromImage(picture));
@@ -167,7 +167,10 @@ void CardTablePage::showReading(const QString& name)
         cursor.insertText(toQt(line.text), format);
     }
     m_richText->moveCursor(QTextCursor::Start);
+}
 
+void CardTablePage::showReading(const QString& name)
+{
     reloadHtmlViews();
     m_name->setText(name);
 }

@@ -32,7 +32,9 @@ public:
     bool isFullScreen() const { return m_fullScreen; }
     void setFullScreen(bool on);
 
-    // Shows what the last rendering produced, under the given name.
+    // The picture and the rich text of the last rendering.
+    void showRendering();
+    // The pages of the last rendering, under the given name.
     void showReading(const QString& name);
 
     void ADockTabSet();

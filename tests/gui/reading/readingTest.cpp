@@ -213,14 +213,22 @@ void ReadingTest::aDealWhosePagesCannotBeWrittenIsNamedAllTheSame()
     clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
     click(window.get(), "Button2");
 
-    // The name is suggested before the reading is rendered and written.
+    // The name is suggested before the reading is rendered, and the card
+    // table's tab, picture and rich text come before the pages are written;
+    // the deal stops there, on the page it started from.
     QCOMPARE(fixture.prompter.messages.size(), 1u);
     QCOMPARE(window->state().reading.front(), std::string(kReadingHeader));
     QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(),
              QStringLiteral("Anna, Three Cards, 2024-03-05, 14-07"));
     QVERIFY(widget<QPushButton>(window.get(), "Button4")->isEnabled());
-    QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
+    QVERIFY(window->pages()->isTabVisible(MainWindow::CardTable));
     QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
+    QCOMPARE(widget<QLabel>(window.get(), "ImageCardTable")->pixmap().size(),
+             window->state().picture.image().size());
+    QVERIFY(widget<QTextEdit>(window.get(), "RichEditPreview")
+                ->toPlainText()
+                .contains(QStringLiteral("Three Cards")));
+    QVERIFY(!std::filesystem::exists(fixture.folder().xfiles() / "export.html"));
 }
 
 void ReadingTest::deckOfTheMajorsOnly_data()

@@ -65,6 +65,7 @@ private slots:
     void commandLineDocument_data();
     void commandLineDocument();
     void anErrorDuringTheStartIsShownAndEndsIt();
+    void aCommandLineReadingWhosePagesCannotBeWritten();
     void russianBuildCaptions_data();
     void russianBuildCaptions();
     void secondInstanceRaisesTheFirst();
@@ -245,6 +246,23 @@ void StartupTest::anErrorDuringTheStartIsShownAndEndsIt()
     QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
     QVERIFY(window->state().reading.empty());
     QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
+}
+
+void StartupTest::aCommandLineReadingWhosePagesCannotBeWritten()
+{
+    ProgramFixture fixture;
+    std::filesystem::create_directories(fixture.folder().xfiles() / "newSpread-0001.html");
+    const auto file = fixture.home().writeLines("diary/Evening reading.srml", diaryReading());
+    fixture.arguments = {QString::fromStdString(file.string())};
+    const auto window = fixture.start();
+
+    // Rendered, so the picture shows it; not written, so neither named nor
+    // shown on its page.
+    QCOMPARE(fixture.prompter.messages.size(), 1u);
+    QCOMPARE(window->state().reading, diaryReading());
+    QVERIFY(!widget<QLabel>(window.get(), "ImageCardTable")->pixmap().isNull());
+    QVERIFY(widget<QLineEdit>(window.get(), "Edit2")->text().isEmpty());
+    QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
 }
 
 void StartupTest::russianBuildCaptions_data()
