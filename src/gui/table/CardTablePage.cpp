@@ -195,7 +195,8 @@ void CardTablePage::Edit2Change()
     const QString cleaned = toQt(removeRestrictedSymbols(toBytes(m_name->text())));
     if (cleaned != m_name->text())
         m_name->setText(cleaned);
-    m_saveSrml->setEnabled(!m_name->text().isEmpty());
+    // The saved name is trimmed, so blanks alone cannot name a file.
+    m_saveSrml->setEnabled(!trimmed(toBytes(m_name->text())).empty());
 }
 
 void CardTablePage::Button4Click()

@@ -117,6 +117,9 @@ void TableTest::nameBoxDropsRestrictedSymbols()
     QVERIFY(widget<QPushButton>(window.get(), "Button4")->isEnabled());
     setName(window.get(), QString());
     QVERIFY(!widget<QPushButton>(window.get(), "Button4")->isEnabled());
+    // Blanks alone are no name: the file would be a hidden ".srml".
+    setName(window.get(), QStringLiteral("  \t "));
+    QVERIFY(!widget<QPushButton>(window.get(), "Button4")->isEnabled());
 }
 
 void TableTest::saveRtf_data()
