@@ -118,7 +118,7 @@ void TableTest::nameBoxDropsRestrictedSymbols()
     setName(window.get(), QString());
     QVERIFY(!widget<QPushButton>(window.get(), "Button4")->isEnabled());
     // Blanks alone are no name: the file would be a hidden ".srml".
-    setName(window.get(), QStringLiteral("  \t "));
+    setName(window.get(), QStringLiteral("   "));
     QVERIFY(!widget<QPushButton>(window.get(), "Button4")->isEnabled());
 }
 
