@@ -19,16 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)n;
     } catch (const kestrava::Error&) {
     }
-    for (const char* name : {"SPREAD", "PERSON", "DATETIME", "QUESTION", "DESCRIPTION",
-                             "MEANINGS", "POSITIONS", "FORTUNE", "MIRRORS", "COMMENTS"}) {
+    for (const char* name : {"SPREAD", "PERSON", "DATETIME", "QUESTION", "DESCRIPTION", "MEANINGS",
+                             "POSITIONS", "FORTUNE", "MIRRORS", "COMMENTS"}) {
         for (const auto& line : kestrava::findSection(reading, name)) {
             (void)kestrava::splitPosition(line);
             (void)kestrava::plainLine(line);
         }
     }
     // A reading used as the spread of a new deal composes or stops with an error.
-    kestrava::DealtReading dealt{"S", " p ", "d", {"q"}, reading, {"1", "2", "3"},
-                                 {"normal", "reversed", "normal"}};
+    kestrava::DealtReading dealt{
+        "S", " p ", "d", {"q"}, reading, {"1", "2", "3"}, {"normal", "reversed", "normal"}};
     kestrava::Lines document;
     try {
         kestrava::composeReading(dealt, document);

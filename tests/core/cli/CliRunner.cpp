@@ -16,8 +16,8 @@ std::string shellQuote(const std::string& text)
 
 CliResult runCli(const std::string& arguments)
 {
-    const auto errPath = std::filesystem::temp_directory_path() /
-                         ("kestrava-cli-err-" + std::to_string(::getpid()));
+    const auto errPath =
+        std::filesystem::temp_directory_path() / ("kestrava-cli-err-" + std::to_string(::getpid()));
     const std::string command =
         shellQuote(KESTRAVA_CLI) + " " + arguments + " 2>" + shellQuote(errPath.string());
     CliResult result;
