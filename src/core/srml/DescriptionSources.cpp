@@ -8,13 +8,7 @@ namespace kestrava {
 
 std::vector<std::string> listDescriptionSources(const ProgramFolder& folder)
 {
-    std::vector<std::string> names;
-    for (const auto& file : listFiles(folder.descriptions())) {
-        if (file.size() > 5 &&
-            equalsIgnoringCase(std::string_view(file).substr(file.size() - 5), ".srml"))
-            names.push_back(replaceAll(file, ".srml", ""));
-    }
-    return names;
+    return listDocumentNames(folder.descriptions());
 }
 
 std::string cardSectionName(std::string_view id, std::string_view orientationWord)

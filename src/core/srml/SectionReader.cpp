@@ -37,6 +37,17 @@ const std::string& selected(const std::optional<std::string>& entry, const char*
 
 } // namespace
 
+std::vector<std::string> listDocumentNames(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& file : listFiles(folder)) {
+        if (file.size() > 5 &&
+            equalsIgnoringCase(std::string_view(file).substr(file.size() - 5), ".srml"))
+            names.push_back(replaceAll(file, ".srml", ""));
+    }
+    return names;
+}
+
 Lines findSection(const Lines& document, std::string_view name)
 {
     const SectionBounds bounds = locate(document, name);

@@ -11,6 +11,11 @@
 
 namespace kestrava {
 
+// The documents of a folder as the program lists them: every file whose name
+// ends in ".srml" in any letter case, in file-name order ignoring case, with
+// every exact ".srml" removed from the name.
+std::vector<std::string> listDocumentNames(const std::filesystem::path& folder);
+
 // The lines between the last "[name]" and the last "[/name]" of a document;
 // empty when either tag is missing or the end does not follow the start.
 Lines findSection(const Lines& document, std::string_view name);

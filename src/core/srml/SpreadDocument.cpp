@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Numbers.h"
+#include "core/srml/SectionReader.h"
 
 #include <algorithm>
 
@@ -76,12 +77,8 @@ int cardCount(const Lines& cardsSection)
 
 std::vector<std::string> listSpreads(const ProgramFolder& folder)
 {
-    std::vector<std::string> names;
-    for (const auto& file : listFiles(folder.spreads())) {
-        if (file.size() > 5 &&
-            equalsIgnoringCase(std::string_view(file).substr(file.size() - 5), ".srml"))
-            names.push_back(replaceAll(file, ".srml", ""));
-    }
+    // The spread list sorts the names themselves, not the file names.
+    std::vector<std::string> names = listDocumentNames(folder.spreads());
     std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return lessIgnoringCase(a, b);
     });
