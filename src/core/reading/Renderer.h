@@ -13,10 +13,6 @@ namespace kestrava {
 
 struct Preferences;
 
-// The card-table image is always this wide, whatever the picture's width;
-// its scroll range follows the picture (Layout::pictureWidth).
-inline constexpr int kCardTableImageWidth = 1765;
-
 // The seven words the report, the preview page and the rich-text preview use
 // as headings and captions; the second interface language replaces them.
 struct ReportWords
