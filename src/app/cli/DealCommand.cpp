@@ -114,18 +114,15 @@ int runDeal(Invocation& in)
         throw Error("There is no deck \"" + *request.deck + "\" in " + in.home.cards().string() +
                     ".");
 
-    const int cards = cardCount(findSection(readLines(in.home.spreadFile(spreadName)), "CARDS"));
-    const std::string size = deckSize(deckFolder);
-    switch (checkCompatibility(size, cards)) {
+    const DealPreparation preparation = prepareDeal(in.home, preferences, request.deck, spreadName);
+    switch (preparation.compatibility) {
     case Compatibility::Deal:
-        break;
     case Compatibility::DealMajorsOnly:
-        preferences.cardSet = CardSet::Majors22;
         break;
     case Compatibility::TooFewCards:
         throw Error(std::string(kTooFewCardsMessage));
     case Compatibility::NotADeck:
-        throw Error("The deck \"" + *request.deck + "\" holds " + size +
+        throw Error("The deck \"" + *request.deck + "\" holds " + preparation.deckSize +
                     " normal cards; only decks of 22 or 78 cards can be dealt from.");
     }
     const Shuffle shuffle = buildAndShuffle(preferences, seed);

@@ -4,6 +4,8 @@
 #include "core/app/Preferences.h"
 #include "core/diary/FileNameTemplate.h"
 #include "core/srml/ReadingDocument.h"
+#include "core/srml/SectionReader.h"
+#include "core/srml/SpreadDocument.h"
 
 namespace kestrava {
 
@@ -14,7 +16,7 @@ void composeDeal(const ProgramFolder& folder, const Preferences& preferences,
     result.suggestedName.clear();
     result.pagesWritten = false;
     if (!request.deck)
-        throw Error("No deck is selected.");
+        throw Error(std::string(kNoDeckMessage));
     result.deckFolder = folder.deckFolder(*request.deck);
     result.render.report.clear();
 
@@ -44,6 +46,30 @@ void composeDeal(const ProgramFolder& folder, const Preferences& preferences,
     result.suggestedName = removeRestrictedSymbols(name.value_or(std::string()));
 }
 
+DealPreparation prepareDeal(const ProgramFolder& folder, Preferences& preferences,
+                            const std::optional<std::string>& deck, const std::string& spreadName)
+{
+    DealPreparation preparation;
+    preparation.cards = cardCount(findSection(readLines(folder.spreadFile(spreadName)), "CARDS"));
+    if (!deck)
+        throw Error(std::string(kNoDeckMessage));
+    preparation.deckFolder = folder.deckFolder(*deck);
+    preparation.deckSize = deckSize(preparation.deckFolder);
+    preparation.compatibility = checkCompatibility(preparation.deckSize, preparation.cards);
+    if (preparation.compatibility == Compatibility::DealMajorsOnly)
+        preferences.cardSet = CardSet::Majors22;
+    return preparation;
+}
+
+bool adaptCardSet(Preferences& preferences, int cards)
+{
+    // Up to 22 cards the majors were either chosen already or one of the
+    // other two sets is, so the choice stays as it is.
+    if (cards > kMajorCards && preferences.cardSet == CardSet::Majors22)
+        preferences.cardSet = CardSet::All78;
+    return cards <= kMajorCards;
+}
+
 std::filesystem::path reportPagePath(const ProgramFolder& folder)
 {
     return folder.xfiles() / "newSpread-0001.html";
@@ -54,21 +80,30 @@ std::filesystem::path previewPagePath(const ProgramFolder& folder)
     return folder.xfiles() / "export.html";
 }
 
+void writeReadingPages(const ProgramFolder& folder, const RenderResult& result)
+{
+    writeLines(reportPagePath(folder), result.report);
+    writeLines(previewPagePath(folder), result.preview);
+}
+
 void showReading(const RenderInput& input, Canvas& canvas, RenderResult& result)
 {
     renderReading(input, canvas, result);
-    writeLines(reportPagePath(input.folder), result.report);
-    writeLines(previewPagePath(input.folder), result.preview);
+    writeReadingPages(input.folder, result);
 }
 
 void deal(const ProgramFolder& folder, const Preferences& preferences, const DealRequest& request,
           const std::vector<std::string>& descriptionSources,
-          const std::vector<std::string>& titles, Canvas& canvas, DealResult& result)
+          const std::vector<std::string>& titles, Canvas& canvas, DealResult& result,
+          const ReportWords& words)
 {
+    result.rendered = false;
     composeDeal(folder, preferences, request, result);
-    const RenderInput input{folder,      result.reading,     result.deckFolder,
-                            preferences, descriptionSources, titles};
-    showReading(input, canvas, result.render);
+    const RenderInput input{
+        folder, result.reading, result.deckFolder, preferences, descriptionSources, titles, words};
+    renderReading(input, canvas, result.render);
+    result.rendered = true;
+    writeReadingPages(folder, result.render);
     result.pagesWritten = true;
 }
 

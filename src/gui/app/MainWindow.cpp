@@ -4,10 +4,10 @@
 #include "core/srml/ReadingDocument.h"
 #include "gui/app/AboutPage.h"
 #include "gui/app/AppState.h"
-#include "gui/app/EditorsPage.h"
 #include "gui/app/Localisation.h"
-#include "gui/app/ToolsPage.h"
 #include "gui/app/Version.h"
+#include "gui/cards/ManualChoicePanel.h"
+#include "gui/common/FolderLists.h"
 #include "gui/common/Guard.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
@@ -15,7 +15,10 @@
 #include "gui/preferences/CardsOptionsPage.h"
 #include "gui/preferences/PreferencesPage.h"
 #include "gui/reading/NewReadingPage.h"
+#include "gui/reading/ReadingSession.h"
+#include "gui/reference/EditorsPage.h"
 #include "gui/reference/MyDecksPage.h"
+#include "gui/reference/ToolsPage.h"
 #include "gui/table/CardTablePage.h"
 
 #include <QCloseEvent>
@@ -92,12 +95,14 @@ void MainWindow::buildPages()
         }
         m_pages->setCurrentIndex(m_shownPage);
     });
-    connect(&state, &AppState::readingRendered, this, [this](bool tabShown) {
-        m_cardTable->showRendering();
-        if (tabShown)
+    // The card table has read the new reading by now (it listens first).
+    connect(&state.session(), &ReadingSession::readingChanged, this, [this] {
+        const ReadingSession::Change& change = m_state->session().lastChange();
+        if (change.dealt && change.rendered)
             m_pages->setTabVisible(CardTable, true);
+        if (change.show)
+            showReadingPage(change.fullScreen);
     });
-    connect(&state, &AppState::readingShown, this, &MainWindow::showReadingPage);
     connect(m_cardTable, &CardTablePage::fullScreenRequested, this,
             [this] { enterFullScreen(m_cardTable->panel()); });
     connect(m_cardTable, &CardTablePage::restoreRequested, this, &MainWindow::leaveFullScreen);
@@ -105,6 +110,20 @@ void MainWindow::buildPages()
         leaveFullScreen();
         m_pages->setCurrentIndex(NewReading);
     });
+
+    // The manual choice lays the dealt cards over the whole client area.
+    m_manualChoice =
+        named(new ManualChoicePanel(state, m_client), QStringLiteral("PanelManualChoice"));
+    m_manualChoice->hide();
+    m_clientLayout->addWidget(m_manualChoice);
+    connect(m_newReading, &NewReadingPage::chooseByMouseRequested, m_manualChoice,
+            &ManualChoicePanel::start);
+    connect(m_manualChoice, &ManualChoicePanel::pagesHiddenRequested, m_pages,
+            [this](bool hide) { m_pages->setVisible(!hide); });
+    connect(m_manualChoice, &ManualChoicePanel::fullScreenRequested, this,
+            [this] { enterFullScreen(m_manualChoice); });
+    connect(m_manualChoice, &ManualChoicePanel::restoreRequested, this,
+            &MainWindow::leaveFullScreen);
 }
 
 void MainWindow::initialise()
@@ -117,17 +136,15 @@ void MainWindow::initialise()
     m_pages->setTabVisible(Sys, false);
     m_pages->setTabVisible(CardTable, false);
 
-    state.readLists();
-    m_newReading->fillSpreads();
-    m_preferences->cardsOptions()->fillSources();
-    m_decks->fillDecks();
+    // Every page that shows one of the lists fills it as they are read.
+    state.lists().refresh();
 
     SettingsLists lists;
-    lists.decks = state.decks;
-    lists.descriptionSources = state.sources;
-    lists.spreadCount = static_cast<int>(state.spreads.size());
+    lists.decks = state.lists().decks();
+    lists.descriptionSources = state.lists().sources();
+    lists.spreadCount = static_cast<int>(state.lists().spreads().size());
     loadSettings(state.folder(), lists, state.preferences);
-    selectFirstDeckIfNone(state.preferences, state.decks);
+    selectFirstDeckIfNone(state.preferences, state.lists().decks());
     state.announcePreferences();
     state.regenerateFileName();
     placeWindow();
@@ -168,16 +185,11 @@ void MainWindow::openCommandLineDocument()
     const Lines lines = readLines(file);
     if (lines.empty() || lines.front() != kDiaryHeader)
         return;
-    AppState& state = *m_state;
-    state.reading = lines;
-    state.currentDeckFolder = state.selectedDeckFolder();
-    state.showReading(toQt(replaceAll(file.filename().string(), ".srml", "")),
-                      state.preferences.fullScreenCardTable);
+    m_state->session().load(lines, toQt(replaceAll(file.filename().string(), ".srml", "")));
 }
 
-void MainWindow::showReadingPage(const QString& name, bool fullScreen)
+void MainWindow::showReadingPage(bool fullScreen)
 {
-    m_cardTable->showReading(name);
     m_pages->setTabVisible(CardTable, true);
     m_pages->setCurrentIndex(CardTable);
     if (fullScreen)

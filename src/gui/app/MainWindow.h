@@ -13,6 +13,7 @@ namespace kestrava {
 class AboutPage;
 class AppState;
 class CardTablePage;
+class ManualChoicePanel;
 class MyDecksPage;
 class NewReadingPage;
 class PreferencesPage;
@@ -44,7 +45,7 @@ private:
     void initialise();
     void placeWindow();
     void openCommandLineDocument();
-    void showReadingPage(const QString& name, bool fullScreen);
+    void showReadingPage(bool fullScreen);
     void enterFullScreen(QWidget* panel);
     void leaveFullScreen();
 
@@ -60,6 +61,7 @@ private:
     MyDecksPage* m_decks = nullptr;
     PreferencesPage* m_preferences = nullptr;
     AboutPage* m_about = nullptr;
+    ManualChoicePanel* m_manualChoice = nullptr;
 };
 
 } // namespace kestrava

@@ -65,6 +65,16 @@ void Binder::bind(QTabWidget* pages, int Preferences::*member)
     });
 }
 
+Preferences& Binder::model()
+{
+    return m_state.preferences;
+}
+
+void Binder::announce()
+{
+    m_state.announcePreferences();
+}
+
 void Binder::onRefresh(std::function<void()> refresh)
 {
     m_refreshers.push_back(std::move(refresh));

@@ -25,4 +25,16 @@ QTabWidget* addSubPages(QWidget* page, AppState& state, const QString& name,
     return pages;
 }
 
+QWidget* subPageAt(QTabWidget* pages, int index)
+{
+    return pages->widget(index);
+}
+
+void fillSubPage(QWidget* page, QWidget* content)
+{
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+}
+
 } // namespace kestrava

@@ -4,7 +4,6 @@
 #include "gui/common/Binder.h"
 #include "gui/common/Widgets.h"
 
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace kestrava {
@@ -25,22 +24,8 @@ MyReadingsPage::MyReadingsPage(AppState& state, QWidget* parent) : QWidget(paren
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
 
-    const auto storeChoice = [this](QRadioButton* button, int store) {
-        connect(button, &QRadioButton::toggled, this, [this, store](bool on) {
-            if (!on)
-                return;
-            m_state.preferences.savedReadingsStore = store;
-            m_state.announcePreferences();
-        });
-    };
-    storeChoice(m_database, 1);
-    storeChoice(m_diary, 2);
     auto* binder = new Binder(state, this);
-    binder->onRefresh([this] {
-        QRadioButton* on = m_state.preferences.savedReadingsStore == 2 ? m_diary : m_database;
-        const QSignalBlocker blocker(on);
-        on->setChecked(true);
-    });
+    binder->bind<int>({{m_database, 1}, {m_diary, 2}}, &Preferences::savedReadingsStore);
     binder->refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/app/AppState.h"
 #include "gui/common/Binder.h"
+#include "gui/common/FolderLists.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 
@@ -58,22 +59,16 @@ CardsOptionsPage::CardsOptionsPage(AppState& state, QWidget* parent)
     layout->addLayout(left, 1);
     layout->addWidget(descriptions, 1);
 
-    const auto cardSet = [this](QRadioButton* button, CardSet set) {
-        connect(button, &QRadioButton::toggled, this, [this, set](bool on) {
-            if (!on)
-                return;
-            m_state.preferences.cardSet = set;
-            m_state.announcePreferences();
-        });
-    };
-    cardSet(m_majors, CardSet::Majors22);
-    cardSet(m_minors, CardSet::Minors56);
-    cardSet(m_all, CardSet::All78);
+    m_binder->bind<CardSet>(
+        {{m_majors, CardSet::Majors22}, {m_minors, CardSet::Minors56}, {m_all, CardSet::All78}},
+        &Preferences::cardSet);
+    connect(&state.lists(), &FolderLists::changed, this, &CardsOptionsPage::fillSources);
     connect(m_sources, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         const auto row = static_cast<std::size_t>(m_sources->row(item));
         auto& checks = m_state.preferences.sourceChecks;
-        if (checks.size() < m_state.sources.size())
-            checks.resize(m_state.sources.size(), false);
+        const std::size_t sources = m_state.lists().sources().size();
+        if (checks.size() < sources)
+            checks.resize(sources, false);
         if (row < checks.size())
             checks[row] = item->checkState() == Qt::Checked;
         m_state.announcePreferences();
@@ -92,7 +87,7 @@ void CardsOptionsPage::fillSources()
     const QSignalBlocker blocker(m_sources);
     m_sources->clear();
     m_hiddenSources->clear();
-    for (const auto& source : m_state.sources) {
+    for (const auto& source : m_state.lists().sources()) {
         auto* item = new QListWidgetItem(toQt(source), m_sources);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
@@ -104,14 +99,7 @@ void CardsOptionsPage::fillSources()
 void CardsOptionsPage::refresh()
 {
     const Preferences& p = m_state.preferences;
-    for (QRadioButton* button : {m_majors, m_minors, m_all})
-        button->blockSignals(true);
-    m_majors->setChecked(p.cardSet == CardSet::Majors22);
-    m_minors->setChecked(p.cardSet == CardSet::Minors56);
-    m_all->setChecked(p.cardSet == CardSet::All78);
     m_majors->setEnabled(m_state.majorsAllowed);
-    for (QRadioButton* button : {m_majors, m_minors, m_all})
-        button->blockSignals(false);
 
     const QSignalBlocker blocker(m_sources);
     for (int row = 0; row < m_sources->count(); ++row) {

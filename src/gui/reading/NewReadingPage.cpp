@@ -1,17 +1,18 @@
 #include "gui/reading/NewReadingPage.h"
 
 #include "core/Error.h"
-#include "core/cards/Card.h"
-#include "core/cards/Shuffle.h"
+#include "core/reading/Deal.h"
 #include "core/reading/SpreadPreview.h"
 #include "core/srml/SectionReader.h"
 #include "core/srml/SpreadDocument.h"
 #include "gui/app/AppState.h"
 #include "gui/common/Binder.h"
+#include "gui/common/FolderLists.h"
 #include "gui/common/Guard.h"
 #include "gui/common/HtmlView.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
+#include "gui/reading/ReadingSession.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -128,6 +129,7 @@ NewReadingPage::NewReadingPage(AppState& state, QWidget* parent) : QWidget(paren
         if (row >= 0 && !m_pressing)
             ListBox3Click();
     });
+    connect(&state.lists(), &FolderLists::changed, this, &NewReadingPage::fillSpreads);
     connect(m_deal, &QPushButton::clicked, this, &NewReadingPage::Button2Click);
     connect(deal, &QPushButton::clicked, this, &NewReadingPage::ButtonDealClick);
     connect(m_chooseByMouse, &QPushButton::clicked, this, &NewReadingPage::chooseByMouseRequested);
@@ -141,7 +143,7 @@ void NewReadingPage::fillSpreads()
 {
     const QSignalBlocker blocker(m_spreads);
     m_spreads->clear();
-    for (const auto& spread : m_state.spreads)
+    for (const auto& spread : m_state.lists().spreads())
         m_spreads->addItem(toQt(spread));
     m_spreads->setCurrentRow(-1);
     updateReadingCommands();
@@ -203,33 +205,14 @@ void NewReadingPage::ActionLSD()
 
 void NewReadingPage::Button2Click()
 {
-    guarded(m_state.prompter(), [this] {
-        const auto spread = m_state.selectedSpread();
-        if (!spread)
-            return;
-        const int cards = cardCount(spreadSources(m_state).read("CARDS", "CSS"));
-        const auto deck = m_state.selectedDeckFolder();
-        switch (checkCompatibility(deckSize(deck), cards)) {
-        case Compatibility::TooFewCards:
-            m_state.prompter().tell(kTooFewCardsMessage);
-            return;
-        case Compatibility::NotADeck:
-            return;
-        case Compatibility::DealMajorsOnly:
-            m_state.preferences.cardSet = CardSet::Majors22;
-            m_state.announcePreferences();
-            break;
-        case Compatibility::Deal:
-            break;
-        }
-        m_state.shuffle = buildAndShuffle(m_state.preferences, m_state.clock().shuffleSeed());
-        ButtonDealClick();
-    });
+    guarded(m_state.prompter(),
+            [this] { m_state.session().deal(toBytes(m_question->toPlainText())); });
 }
 
 void NewReadingPage::ButtonDealClick()
 {
-    guarded(m_state.prompter(), [this] { m_state.deal(toBytes(m_question->toPlainText())); });
+    guarded(m_state.prompter(),
+            [this] { m_state.session().dealLastShuffle(toBytes(m_question->toPlainText())); });
 }
 
 bool NewReadingPage::eventFilter(QObject* watched, QEvent* event)
@@ -261,14 +244,7 @@ void NewReadingPage::adaptCardSet()
     if (!m_state.selectedSpread())
         return;
     const int cards = cardCount(spreadSources(m_state).read("CARDS", "CSS"));
-    Preferences& p = m_state.preferences;
-    m_state.majorsAllowed = cards <= kMajorCards;
-    if (cards > kMajorCards) {
-        if (p.cardSet == CardSet::Majors22)
-            p.cardSet = CardSet::All78;
-    }
-    // With n <= 22 the majors were either chosen already or one of the
-    // other two sets is, so the choice stays as it is.
+    m_state.majorsAllowed = kestrava::adaptCardSet(m_state.preferences, cards);
     m_state.announcePreferences();
 }
 

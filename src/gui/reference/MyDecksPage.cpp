@@ -1,7 +1,9 @@
 #include "gui/reference/MyDecksPage.h"
 
+#include "core/cards/Card.h"
 #include "gui/app/AppState.h"
 #include "gui/common/Binder.h"
+#include "gui/common/FolderLists.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 
@@ -39,6 +41,7 @@ MyDecksPage::MyDecksPage(AppState& state, QWidget* parent)
     });
     connect(more, &QPushButton::clicked, this,
             [this] { m_state.openSitePage(QStringLiteral("/en/downloads/")); });
+    connect(&state.lists(), &FolderLists::changed, this, &MyDecksPage::fillDecks);
     auto* binder = new Binder(state, this);
     binder->onRefresh([this] { refresh(); });
 }
@@ -47,9 +50,10 @@ void MyDecksPage::fillDecks()
 {
     const QSignalBlocker blocker(m_decks);
     m_decks->clear();
-    for (const auto& deck : m_state.decks)
+    const auto& decks = m_state.lists().decks();
+    for (const auto& deck : decks)
         m_decks->addItem(toQt(deck));
-    m_noDeck->setVisible(m_state.decks.empty());
+    m_noDeck->setVisible(decks.empty());
     refresh();
 }
 

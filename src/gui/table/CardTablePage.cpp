@@ -9,6 +9,7 @@
 #include "gui/common/HtmlView.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
+#include "gui/reading/ReadingSession.h"
 
 #include <QHBoxLayout>
 #include <QScrollArea>
@@ -119,7 +120,7 @@ CardTablePage::CardTablePage(AppState& state, QWidget* parent)
         m_state.preferences.cardTableView = index;
         ADockTabSet();
     });
-    connect(&state, &AppState::readingNamed, m_name, &QLineEdit::setText);
+    connect(&state.session(), &ReadingSession::readingChanged, this, &CardTablePage::showChange);
     connect(m_name, &QLineEdit::textChanged, this, &CardTablePage::Edit2Change);
     connect(m_saveSrml, &QPushButton::clicked, this, &CardTablePage::Button4Click);
     connect(saveRtfButton, &QPushButton::clicked, this, &CardTablePage::saveRtf);
@@ -145,9 +146,21 @@ void CardTablePage::setFullScreen(bool on)
     reloadHtmlViews();
 }
 
+void CardTablePage::showChange()
+{
+    const ReadingSession& session = m_state.session();
+    const ReadingSession::Change& change = session.lastChange();
+    if (change.rendered)
+        showRendering();
+    if (change.pagesWritten)
+        reloadHtmlViews();
+    if (change.named)
+        m_name->setText(session.name());
+}
+
 void CardTablePage::showRendering()
 {
-    const QImage& picture = m_state.picture.image();
+    const QImage& picture = m_state.session().picture().image();
     m_picture->setPixmap(QPixmap::fromImage(picture));
     m_picture->resize(picture.size());
     m_pictureBox->horizontalScrollBar()->setValue(0);
@@ -156,7 +169,7 @@ void CardTablePage::showRendering()
     m_richText->clear();
     QTextCursor cursor(m_richText->document());
     bool first = true;
-    for (const RichLine& line : m_state.richText.lines()) {
+    for (const RichLine& line : m_state.session().richText().lines()) {
         QTextCharFormat format;
         format.setFontPointSize(line.pointSize);
         format.setFontWeight(line.bold ? QFont::Bold : QFont::Normal);
@@ -167,12 +180,6 @@ void CardTablePage::showRendering()
         cursor.insertText(toQt(line.text), format);
     }
     m_richText->moveCursor(QTextCursor::Start);
-}
-
-void CardTablePage::showReading(const QString& name)
-{
-    reloadHtmlViews();
-    m_name->setText(name);
 }
 
 void CardTablePage::ADockTabSet()
@@ -213,7 +220,7 @@ void CardTablePage::Button4Click()
         }
         if (write) {
             std::filesystem::create_directories(database);
-            writeLines(target, m_state.reading);
+            writeLines(target, m_state.session().reading());
             // The list holds the new entry by the time success is said.
             m_state.announceSavedReadings();
             m_state.prompter().tell(kSuccess);
@@ -235,7 +242,7 @@ void CardTablePage::saveRtf()
         const auto file = m_state.prompter().chooseSaveFile(
             "Save RTF", "Rich Text Format File (*.rtf)", startFile());
         if (file)
-            kestrava::saveRtf(*file, m_state.richText);
+            kestrava::saveRtf(*file, m_state.session().richText());
     });
 }
 
@@ -257,7 +264,7 @@ void CardTablePage::screenshot()
             m_state.prompter().ask(file->string() +
                                    " already exists.\nDo you want to replace it?") != Answer::Yes)
             return;
-        m_state.picture.saveJpeg(*file);
+        m_state.session().picture().saveJpeg(*file);
     });
 }
 

@@ -32,10 +32,8 @@ public:
     bool isFullScreen() const { return m_fullScreen; }
     void setFullScreen(bool on);
 
-    // The picture and the rich text of the last rendering.
-    void showRendering();
-    // The pages of the last rendering, under the given name.
-    void showReading(const QString& name);
+    // What the reading session changed: picture and rich text, pages, name.
+    void showChange();
 
     void ADockTabSet();
     void Edit2Change();
@@ -50,6 +48,7 @@ signals:
     void newReadingRequested();
 
 private:
+    void showRendering();
     void reloadHtmlViews();
     std::filesystem::path startFile() const;
 

@@ -2,6 +2,7 @@
 #include "core/reading/SpreadPreview.h"
 #include "core/srml/ReadingDocument.h"
 #include "gui/app/AppState.h"
+#include "gui/reading/ReadingSession.h"
 #include "support/GuiFixture.h"
 
 #include <QLabel>
@@ -178,7 +179,7 @@ void ReadingTest::dealOfAThreeCardSpread()
     QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(),
              QStringLiteral("Anna, Three Cards, 2024-03-05, 14-07"));
 
-    const Lines& reading = window->state().reading;
+    const Lines& reading = window->state().session().reading();
     QCOMPARE(reading.front(), std::string(kReadingHeader));
     const auto question1 = std::find(reading.begin(), reading.end(), "[QUESTION]");
     QVERIFY(question1 != reading.end());
@@ -189,7 +190,7 @@ void ReadingTest::dealOfAThreeCardSpread()
     QCOMPARE(tabs->count(), 4);
     QCOMPARE(tabs->tabText(3), QStringLiteral("Export RTF Preview"));
     const QImage picture = widget<QLabel>(window.get(), "ImageCardTable")->pixmap().toImage();
-    QCOMPARE(picture.size(), window->state().picture.image().size());
+    QCOMPARE(picture.size(), window->state().session().picture().image().size());
     QVERIFY(picture.width() > 3 * 144);
     QVERIFY(widget<QTextEdit>(window.get(), "RichEditPreview")
                 ->toPlainText()
@@ -217,14 +218,14 @@ void ReadingTest::aDealWhosePagesCannotBeWrittenIsNamedAllTheSame()
     // table's tab, picture and rich text come before the pages are written;
     // the deal stops there, on the page it started from.
     QCOMPARE(fixture.prompter.messages.size(), 1u);
-    QCOMPARE(window->state().reading.front(), std::string(kReadingHeader));
+    QCOMPARE(window->state().session().reading().front(), std::string(kReadingHeader));
     QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(),
              QStringLiteral("Anna, Three Cards, 2024-03-05, 14-07"));
     QVERIFY(widget<QPushButton>(window.get(), "Button4")->isEnabled());
     QVERIFY(window->pages()->isTabVisible(MainWindow::CardTable));
     QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
     QCOMPARE(widget<QLabel>(window.get(), "ImageCardTable")->pixmap().size(),
-             window->state().picture.image().size());
+             window->state().session().picture().image().size());
     QVERIFY(widget<QTextEdit>(window.get(), "RichEditPreview")
                 ->toPlainText()
                 .contains(QStringLiteral("Three Cards")));
@@ -255,7 +256,7 @@ void ReadingTest::deckOfTheMajorsOnly()
     if (dealt) {
         QVERIFY(fixture.prompter.messages.empty());
         QVERIFY(widget<QRadioButton>(window.get(), "RadioButton1")->isChecked());
-        for (const std::string& id : window->state().shuffle.ids)
+        for (const std::string& id : window->state().session().shuffle().ids)
             QVERIFY(std::stoi(id) >= 1 && std::stoi(id) <= 22);
     } else {
         QCOMPARE(fixture.prompter.messages,

@@ -3,6 +3,7 @@
 #include "core/srml/ReadingDocument.h"
 #include "gui/app/AppState.h"
 #include "gui/app/SingleInstance.h"
+#include "gui/reading/ReadingSession.h"
 #include "support/GuiFixture.h"
 #include "support/PreferenceFixtures.h"
 
@@ -225,7 +226,7 @@ void StartupTest::commandLineDocument()
     if (opened) {
         QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(),
                  QStringLiteral("Evening reading"));
-        QCOMPARE(window->state().reading, reading);
+        QCOMPARE(window->state().session().reading(), reading);
     }
     QVERIFY(fixture.prompter.messages.empty());
 }
@@ -244,7 +245,7 @@ void StartupTest::anErrorDuringTheStartIsShownAndEndsIt()
     QVERIFY(window->isVisible());
     QVERIFY(widget<QRadioButton>(window.get(), "RadioCustomCardNames")->isChecked());
     QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
-    QVERIFY(window->state().reading.empty());
+    QVERIFY(window->state().session().reading().empty());
     QCOMPARE(window->pages()->currentIndex(), int(MainWindow::NewReading));
 }
 
@@ -259,7 +260,7 @@ void StartupTest::aCommandLineReadingWhosePagesCannotBeWritten()
     // Rendered, so the picture shows it; not written, so neither named nor
     // shown on its page.
     QCOMPARE(fixture.prompter.messages.size(), 1u);
-    QCOMPARE(window->state().reading, diaryReading());
+    QCOMPARE(window->state().session().reading(), diaryReading());
     QVERIFY(!widget<QLabel>(window.get(), "ImageCardTable")->pixmap().isNull());
     QVERIFY(widget<QLineEdit>(window.get(), "Edit2")->text().isEmpty());
     QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));

@@ -1,5 +1,6 @@
 #include "core/jpeg/JpegFile.h"
 #include "gui/app/AppState.h"
+#include "gui/reading/ReadingSession.h"
 #include "support/GuiFixture.h"
 
 #include <QLineEdit>
@@ -95,7 +96,7 @@ void TableTest::saveSrml()
     if (exists)
         QCOMPARE(fixture.prompter.questions.front(), kOverwrite);
     if (!unwritable)
-        QCOMPARE(readLines(target), written ? window->state().reading : Lines{"old"});
+        QCOMPARE(readLines(target), written ? window->state().session().reading() : Lines{"old"});
     if (exists && !written)
         QVERIFY(widget<QLineEdit>(window.get(), "Edit2")->hasFocus());
     // Success is said only after writing; an error says itself and leaves
@@ -190,7 +191,8 @@ void TableTest::screenshot()
     QCOMPARE(fixture.prompter.questions.size(), exists ? 1u : 0u);
     if (written) {
         const RgbImage picture = decodeJpeg(target);
-        QCOMPARE(QSize(picture.width, picture.height), window->state().picture.image().size());
+        QCOMPARE(QSize(picture.width, picture.height),
+                 window->state().session().picture().image().size());
     } else if (exists) {
         QCOMPARE(readFile(target), std::string("old"));
     }

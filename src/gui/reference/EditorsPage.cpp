@@ -1,10 +1,12 @@
-#include "gui/app/EditorsPage.h"
+#include "gui/reference/EditorsPage.h"
 
 #include "gui/common/SubPages.h"
+#include "gui/diary/ReadingsEditorPage.h"
+#include "gui/reference/CardDescriptionsEditorPage.h"
 #include "gui/reference/CardTitlesEditorPage.h"
+#include "gui/spreadedit/SpreadEditorPage.h"
 
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace kestrava {
 
@@ -16,10 +18,10 @@ EditorsPage::EditorsPage(AppState& state, QWidget* parent) : QWidget(parent)
                                      {"TabSheet11", "Card Spreads Editor"},
                                      {"TabSheetReadingsEditor", "Readings Editor"}},
                                     &Preferences::editorsPage);
-    QWidget* titlesPage = pages->widget(0);
-    auto* titlesLayout = new QVBoxLayout(titlesPage);
-    titlesLayout->setContentsMargins(0, 0, 0, 0);
-    titlesLayout->addWidget(new CardTitlesEditorPage(state, titlesPage));
+    installSubPage<CardTitlesEditorPage>(pages, 0, state);
+    installSubPage<CardDescriptionsEditorPage>(pages, 1, state);
+    installSubPage<SpreadEditorPage>(pages, 2, state);
+    installSubPage<ReadingsEditorPage>(pages, 3, state);
 }
 
 } // namespace kestrava

@@ -1,0 +1,21 @@
+#include "gui/reference/ToolsPage.h"
+
+#include "gui/common/SubPages.h"
+#include "gui/reference/CompareCardsPage.h"
+#include "gui/reference/ReadCardsPage.h"
+
+#include <QTabWidget>
+
+namespace kestrava {
+
+ToolsPage::ToolsPage(AppState& state, QWidget* parent) : QWidget(parent)
+{
+    QTabWidget* pages = addSubPages(
+        this, state, QStringLiteral("PageControl6"),
+        {{"TabSheetCompareCards", "Compare Cards"}, {"TabSheetReadCards", "Read Cards"}},
+        &Preferences::toolsPage);
+    installSubPage<CompareCardsPage>(pages, 0, state);
+    installSubPage<ReadCardsPage>(pages, 1, state);
+}
+
+} // namespace kestrava
