@@ -21,15 +21,14 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     try {
-        kestrava::SingleInstance instance(kestrava::SingleInstance::userSocketName());
+        const kestrava::ProgramFolder folder = kestrava::ProgramFolder::ofExecutable();
+        kestrava::SingleInstance instance(kestrava::SingleInstance::socketName(folder.root()));
         if (!instance.claim())
             return 0;
 
-        const kestrava::ProgramFolder folder = kestrava::ProgramFolder::ofExecutable();
         kestrava::SplashWindow splash(folder.xfiles() / "splash.jpg");
         splash.show();
         application.processEvents();
-        application.setApplicationDisplayName(QStringLiteral("KESTRAVA"));
 
         kestrava::GuiPrompter prompter;
         const kestrava::SystemClock clock;

@@ -8,10 +8,24 @@
 
 namespace kestrava {
 
+namespace {
+
+// A box without a visible window to sit on (during start-up, under the
+// always-on-top splash) stays on top itself, so it is never hidden.
+void keepInSight(QMessageBox& box, QWidget* parent)
+{
+    if (!parent || !parent->isVisible())
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+}
+
+} // namespace
+
 std::unique_ptr<QMessageBox> messageBox(QWidget* parent, std::string_view message)
 {
-    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("KESTRAVA"),
-                                         toQt(message), QMessageBox::Ok, parent);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("KESTRAVA"),
+                                             toQt(message), QMessageBox::Ok, parent);
+    keepInSight(*box, parent);
+    return box;
 }
 
 std::unique_ptr<QMessageBox> questionBox(QWidget* parent, std::string_view question)
@@ -20,6 +34,7 @@ std::unique_ptr<QMessageBox> questionBox(QWidget* parent, std::string_view quest
         QMessageBox::Question, QStringLiteral("What to do?"), toQt(question),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box->setDefaultButton(QMessageBox::Yes);
+    keepInSight(*box, parent);
     return box;
 }
 

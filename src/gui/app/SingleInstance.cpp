@@ -1,5 +1,6 @@
 #include "gui/app/SingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <unistd.h>
@@ -16,9 +17,19 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
 {
 }
 
-QString SingleInstance::userSocketName()
+QString SingleInstance::socketName(const std::filesystem::path& programFolder)
 {
-    return QStringLiteral("kestrava-%1").arg(::getuid());
+    // One program per user and program folder: another installation, or a
+    // test's temporary folder, runs beside it instead of swallowing its start.
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::weakly_canonical(programFolder, error);
+    if (error)
+        folder = programFolder;
+    const QByteArray digest = QCryptographicHash::hash(QByteArray::fromStdString(folder.string()),
+                                                       QCryptographicHash::Sha1)
+                                  .toHex()
+                                  .left(16);
+    return QStringLiteral("kestrava-%1-%2").arg(::getuid()).arg(QString::fromLatin1(digest));
 }
 
 bool SingleInstance::claim()

@@ -73,16 +73,39 @@ void HtmlView::saveAs(Prompter& prompter, const std::filesystem::path& start)
         prompter.chooseSaveFile("Save As", "Web Page, HTML only (*.html *.htm)", start);
     if (!file)
         return;
+    std::error_code error;
+    if (std::filesystem::exists(*file, error) &&
+        prompter.ask(file->string() + " already exists.\nDo you want to replace it?") !=
+            Answer::Yes)
+        return;
     waitUntilLoaded();
     QWebEngineProfile* profile = page()->profile();
     const QString target = pathText(*file);
     auto* guard = new QObject(this);
+    Prompter* asker = &prompter;
     connect(profile, &QWebEngineProfile::downloadRequested, guard,
-            [this, guard, target](QWebEngineDownloadRequest* download) {
+            [this, guard, target, asker](QWebEngineDownloadRequest* download) {
                 connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
-                        [this, download, target] {
-                            if (download->isFinished())
+                        [this, download, target, asker] {
+                            if (!download->isFinished())
+                                return;
+                            // Only a completed download is a save; anything else says why.
+                            // The engine may call a download complete that wrote
+                            // elsewhere (a folder in the file's place): the file must be there.
+                            std::error_code error;
+                            const bool written =
+                                download->state() == QWebEngineDownloadRequest::DownloadCompleted &&
+                                std::filesystem::is_regular_file(toPath(target), error);
+                            if (written) {
                                 emit saved(target);
+                                return;
+                            }
+                            QString reason = download->interruptReasonString();
+                            if (reason.isEmpty())
+                                reason = QStringLiteral("The page could not be saved.");
+                            asker->tell(
+                                toBytes(QStringLiteral("Cannot save %1: %2").arg(target, reason)));
+                            emit saveFailed(target);
                         });
                 guard->deleteLater();
             });

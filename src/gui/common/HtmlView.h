@@ -27,6 +27,7 @@ public:
 
 signals:
     void saved(const QString& file);
+    void saveFailed(const QString& file);
 
 private:
     bool m_loading = false;

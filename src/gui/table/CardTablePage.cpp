@@ -232,8 +232,14 @@ void CardTablePage::Button4Click()
 
 std::filesystem::path CardTablePage::startFile() const
 {
+    // A desktop folder that does not exist is not found: the dialog then
+    // keeps its folder and starts with the name alone.
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    return toPath(desktop) / toBytes(m_name->text());
+    const std::filesystem::path name = toBytes(m_name->text());
+    std::error_code error;
+    if (desktop.isEmpty() || !std::filesystem::is_directory(toPath(desktop), error))
+        return name;
+    return toPath(desktop) / name;
 }
 
 void CardTablePage::saveRtf()

@@ -14,6 +14,7 @@ class PromptsTest : public QObject
 private slots:
     void messagesArePlain();
     void questionsOfferYesNoCancel();
+    void boxesWithoutAShownWindowStayOnTop();
 };
 
 void PromptsTest::messagesArePlain()
@@ -33,6 +34,17 @@ void PromptsTest::questionsOfferYesNoCancel()
     QCOMPARE(box->text(), QStringLiteral("Spread with same name already exists in DataBase.\n"
                                          "Overwrite existing spread with new one?"));
     QCOMPARE(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+void PromptsTest::boxesWithoutAShownWindowStayOnTop()
+{
+    // At start-up the only window is the always-on-top splash: a box must not hide under it.
+    QVERIFY(messageBox(nullptr, "x")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(questionBox(nullptr, "x")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!messageBox(&window, "x")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 QTEST_MAIN(PromptsTest)

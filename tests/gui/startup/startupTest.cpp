@@ -70,6 +70,7 @@ private slots:
     void russianBuildCaptions_data();
     void russianBuildCaptions();
     void secondInstanceRaisesTheFirst();
+    void instancesAreKeptApartByProgramFolder();
     void secondStartOfTheProgramEnds();
 };
 
@@ -321,9 +322,25 @@ void StartupTest::secondInstanceRaisesTheFirst()
     QVERIFY(raised.wait());
 }
 
+void StartupTest::instancesAreKeptApartByProgramFolder()
+{
+    const TempProgramFolder a;
+    const TempProgramFolder b;
+    std::filesystem::create_directory_symlink(a.root(), b.root() / "link");
+    QCOMPARE(SingleInstance::socketName(a.root()), SingleInstance::socketName(b.root() / "link"));
+    QVERIFY(SingleInstance::socketName(a.root()) != SingleInstance::socketName(b.root()));
+
+    // Another folder's instance does not absorb this one's start.
+    SingleInstance other(SingleInstance::socketName(b.root()));
+    QVERIFY(other.claim());
+    SingleInstance mine(SingleInstance::socketName(a.root()));
+    QVERIFY(mine.claim());
+}
+
 void StartupTest::secondStartOfTheProgramEnds()
 {
-    SingleInstance first(SingleInstance::userSocketName());
+    SingleInstance first(
+        SingleInstance::socketName(std::filesystem::path(KESTRAVA_PROGRAM).parent_path()));
     if (!first.claim())
         QSKIP("the program runs already for this user");
     QSignalSpy raised(&first, &SingleInstance::raiseRequested);

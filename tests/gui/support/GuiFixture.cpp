@@ -32,11 +32,12 @@ void ScriptedPrompter::tell(std::string_view message)
     messages.emplace_back(message);
 }
 
-std::optional<std::filesystem::path> ScriptedPrompter::chooseSaveFile(std::string_view,
-                                                                      std::string_view filter,
-                                                                      const std::filesystem::path&)
+std::optional<std::filesystem::path>
+ScriptedPrompter::chooseSaveFile(std::string_view, std::string_view filter,
+                                 const std::filesystem::path& start)
 {
     dialogFilters.emplace_back(filter);
+    dialogStarts.push_back(start);
     if (files.empty())
         return std::nullopt;
     auto file = files.front();

@@ -25,6 +25,7 @@ public:
     std::vector<std::string> questions;
     std::vector<std::string> messages;
     std::vector<std::string> dialogFilters;
+    std::vector<std::filesystem::path> dialogStarts;
 
     Answer ask(std::string_view question) override;
     void tell(std::string_view message) override;

@@ -1,5 +1,6 @@
 #include "core/jpeg/JpegFile.h"
 #include "gui/app/AppState.h"
+#include "gui/common/Texts.h"
 #include "gui/reading/ReadingSession.h"
 #include "support/GuiFixture.h"
 
@@ -52,6 +53,9 @@ private slots:
     void screenshot_data();
     void screenshot();
     void saveHtmlShowsAndSavesTheExportPage();
+    void saveHtmlAsksBeforeReplacing();
+    void saveHtmlReportsAFailedSave();
+    void exportsStartOnTheDesktopOnlyWhenItExists();
     void fullScreenAndBackToNewReading();
     void alwaysFullScreenTakesADealToFullScreen();
 };
@@ -214,6 +218,60 @@ void TableTest::saveHtmlShowsAndSavesTheExportPage()
     QVERIFY(widget<QWidget>(window.get(), "PanelPreviewHTML")->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(target), 20000);
     QTRY_VERIFY_WITH_TIMEOUT(readFile(target).find("Three Cards") != std::string::npos, 20000);
+}
+
+void TableTest::saveHtmlAsksBeforeReplacing()
+{
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    fixture.home().writeRaw("page.html", "old");
+    const auto target = fixture.home().root() / "page.html";
+    fixture.prompter.files.push_back(target);
+    fixture.prompter.answers.push_back(Answer::No);
+    click(window.get(), "Button6");
+
+    QCOMPARE(
+        fixture.prompter.questions,
+        std::vector<std::string>{target.string() + " already exists.\nDo you want to replace it?"});
+    QTest::qWait(500);
+    QCOMPARE(readFile(target), std::string("old"));
+}
+
+void TableTest::saveHtmlReportsAFailedSave()
+{
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    // A folder in the file's place: the page cannot be written there.
+    std::filesystem::create_directories(fixture.home().root() / "page.html");
+    fixture.prompter.files.push_back(fixture.home().root() / "page.html");
+    fixture.prompter.answers.push_back(Answer::Yes);
+    click(window.get(), "Button6");
+
+    QTRY_COMPARE_WITH_TIMEOUT(fixture.prompter.messages.size(), 1u, 20000);
+    QVERIFY(fixture.prompter.messages.front().starts_with("Cannot save "));
+}
+
+void TableTest::exportsStartOnTheDesktopOnlyWhenItExists()
+{
+    ProgramFixture fixture;
+    const auto window = dealt(fixture);
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    const auto user = fixture.home().root() / "user";
+    std::filesystem::create_directories(user / "config");
+    qputenv("HOME", QByteArray::fromStdString(user.string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((user / "config").string()));
+    const std::string name = toBytes(widget<QLineEdit>(window.get(), "Edit2")->text());
+
+    click(window.get(), "ButtonSaveRTF");
+    std::filesystem::create_directories(user / "Desktop");
+    click(window.get(), "ButtonScreenshot");
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", config);
+
+    // Without a desktop folder the dialog keeps its folder and starts with the name alone.
+    QCOMPARE(fixture.prompter.dialogStarts,
+             (std::vector<std::filesystem::path>{name, user / "Desktop" / name}));
 }
 
 void TableTest::fullScreenAndBackToNewReading()
