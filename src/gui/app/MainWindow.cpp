@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -224,6 +225,22 @@ void MainWindow::leaveFullScreen()
     move(m_windowedPlace);
     statusBar()->show();
     m_cardTable->setFullScreen(false);
+    putFrameBack(50);
+}
+
+void MainWindow::putFrameBack(int triesLeft)
+{
+    // The window manager frames the window again only after it is shown,
+    // and places it by its own reckoning: once the frame is back, the frame
+    // goes to where it was before full screen.
+    if (isFullScreen() || triesLeft <= 0)
+        return;
+    if (frameGeometry().size() == geometry().size()) {
+        QTimer::singleShot(20, this, [this, triesLeft] { putFrameBack(triesLeft - 1); });
+        return;
+    }
+    if (pos() != m_windowedPlace)
+        move(m_windowedPlace);
 }
 
 void MainWindow::bringToFront()

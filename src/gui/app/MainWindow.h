@@ -48,6 +48,7 @@ private:
     void showReadingPage(bool fullScreen);
     void enterFullScreen(QWidget* panel);
     void leaveFullScreen();
+    void putFrameBack(int triesLeft);
 
     AppState* m_state;
     QWidget* m_client;
