@@ -7,6 +7,7 @@
 #include "gui/common/Widgets.h"
 
 #include <QGridLayout>
+#include <QIntValidator>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -27,6 +28,9 @@ CardsOptionsPage::CardsOptionsPage(AppState& state, QWidget* parent)
                             QStringLiteral("Use Additional Blank Card(s):"), types);
     auto* blankCount = named(new QLineEdit(types), QStringLiteral("EditBlankCard"));
     blankCount->setMaximumWidth(60);
+    // More blanks than this would only bury the cards and slow the shuffle.
+    blankCount->setValidator(new QIntValidator(0, Preferences::kMaxBlankCards, blankCount));
+    blankCount->setAccessibleName(QStringLiteral("Number of additional blank cards"));
     auto* reversed = makeCheck(QStringLiteral("CheckBoxReversedCards"),
                                QStringLiteral("Use Reversed Cards"), types);
     auto* repeat =

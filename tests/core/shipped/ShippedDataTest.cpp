@@ -1,5 +1,7 @@
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
+#include "core/app/Preferences.h"
+#include "core/app/SettingsFile.h"
 #include "core/cards/Card.h"
 #include "core/jpeg/JpegFile.h"
 #include "core/srml/DescriptionSources.h"
@@ -11,6 +13,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 // What the build put into its program folder, read with the program's own readers.
@@ -266,6 +269,45 @@ TEST(ShippedPictures, CommonBackSplashAndPlaceholder)
     const std::string gif = readFile(kProgram.xfiles() / "empty.gif");
     EXPECT_EQ(gif.substr(0, 6), "GIF89a");
     EXPECT_EQ(gif.back(), ';');
+}
+
+// A new user's first reading has card meanings: the first-start settings
+// choose the full deck and the program's own description source, and they
+// are settings files like any other, read and written by the same rules.
+TEST(ShippedSettings, FirstStartDealsTheFullDeckWithOurDescriptions)
+{
+    const std::filesystem::path shipped = std::filesystem::path(KESTRAVA_DATA_DIR) / "xfiles";
+    const std::filesystem::path home =
+        std::filesystem::temp_directory_path() / ("kestrava-shipped-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(home);
+    const ProgramFolder folder{home};
+    std::filesystem::create_directories(folder.xfiles());
+    for (const char* name : {"ka-9.1.21.dll", "cdm.dll"})
+        std::filesystem::copy_file(shipped / name, folder.xfiles() / name);
+
+    SettingsLists lists;
+    lists.decks = listFolders(kProgram.cards());
+    lists.descriptionSources = listDescriptionSources(kProgram);
+    lists.spreadCount = static_cast<int>(listSpreads(kProgram).size());
+    Preferences preferences;
+    loadSettings(folder, lists, preferences);
+
+    ASSERT_TRUE(preferences.selectedDeck.has_value());
+    EXPECT_EQ(deckSize(kProgram.deckFolder(*preferences.selectedDeck)), "78");
+    std::vector<std::string> checked;
+    for (std::size_t k = 0; k < preferences.sourceChecks.size(); ++k) {
+        if (preferences.sourceChecks[k])
+            checked.push_back(lists.descriptionSources.at(k));
+    }
+    EXPECT_EQ(checked, std::vector<std::string>{"Kestrava"});
+
+    const std::string settings = readFile(folder.xfiles() / "ka-9.1.21.dll");
+    const std::string checks = readFile(folder.xfiles() / "cdm.dll");
+    saveSettings(folder, preferences);
+    EXPECT_EQ(readFile(folder.xfiles() / "ka-9.1.21.dll"), settings);
+    EXPECT_EQ(readFile(folder.xfiles() / "cdm.dll"), checks);
+    EXPECT_EQ(splitLines(settings).size(), 52u);
+    std::filesystem::remove_all(home);
 }
 
 TEST(ShippedFolders, TheStoresExist)

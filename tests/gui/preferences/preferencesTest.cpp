@@ -88,6 +88,7 @@ private slots:
     void subPagesShowTheirCaptions();
     void choicesStandOnTheirOwnPages_data();
     void choicesStandOnTheirOwnPages();
+    void blankCardCountStopsAtAThousand();
 };
 
 void PreferencesTest::fileNamePreview_data()
@@ -276,6 +277,21 @@ void PreferencesTest::choicesStandOnTheirOwnPages()
     QCOMPARE(after.savedReadingsStore, control == QLatin1String("RadioButton5") ? 2 : 1);
     QVERIFY(fixture.prompter.messages.empty());
     QCOMPARE(before.defaultTitles, true);
+}
+
+void PreferencesTest::blankCardCountStopsAtAThousand()
+{
+    ProgramFixture fixture;
+    const auto window = fixture.start();
+    window->pages()->setCurrentIndex(MainWindow::Prefs);
+    auto* count = widget<QLineEdit>(window.get(), "EditBlankCard");
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("2000"));
+    // The last digit would make 2000: the field refuses it.
+    QCOMPARE(count->text(), QStringLiteral("200"));
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("1000"));
+    QCOMPARE(window->state().preferences.blankCardCount, std::string("1000"));
 }
 
 QTEST_MAIN(PreferencesTest)
