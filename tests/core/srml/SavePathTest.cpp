@@ -6,6 +6,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -173,16 +174,24 @@ TEST(SavePath, FullDiskReportsNoSpaceAndKeepsTheOldFile)
         GTEST_SKIP() << "mounting a tmpfs is not allowed here";
     const fs::path folder = home.root() / "small";
     writeFileAtomically(folder / "old.srml", "old text");
-    const std::string tooBig(256 * 1024, 'x');
-
-    EXPECT_EQ(failureOf(folder / "new.srml", tooBig), "Cannot write file \"" +
-                                                          (folder / "new.srml").string() +
-                                                          "\". No space left on device.");
-    EXPECT_EQ(failureOf(folder / "old.srml", tooBig), "Cannot write file \"" +
-                                                          (folder / "old.srml").string() +
-                                                          "\". No space left on device.");
+    {
+        // Fill what is left, so even a short text finds no room.
+        std::ofstream filler(folder / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        for (int i = 0; i < 64 && filler; ++i)
+            filler.write(block.data(), static_cast<std::streamsize>(block.size()));
+    }
+    const auto noSpace = [](const fs::path& path) {
+        return "Cannot write file \"" + path.string() + "\". No space left on device.";
+    };
+    // A save under a new name first looks whether the name is free.
+    EXPECT_FALSE(fs::exists(folder / "new.srml"));
+    EXPECT_EQ(failureOf(folder / "new.srml", "a short text\r\n"), noSpace(folder / "new.srml"));
+    EXPECT_EQ(failureOf(folder / "old.srml", std::string(256 * 1024, 'x')),
+              noSpace(folder / "old.srml"));
+    EXPECT_EQ(failureOf(folder / "old.srml", "new text"), noSpace(folder / "old.srml"));
     EXPECT_EQ(readFile(folder / "old.srml"), "old text");
-    EXPECT_EQ(everyEntry(folder), std::vector<std::string>{"old.srml"});
+    EXPECT_EQ(everyEntry(folder), (std::vector<std::string>{"filler", "old.srml"}));
 }
 
 TEST(SavePath, TemporaryFilesOfAKilledSaveAreNeverListedAndGoAtTheNextSave)
