@@ -18,13 +18,22 @@ std::string joinLines(const Lines& lines);
 std::string readFile(const std::filesystem::path& path);
 Lines readLines(const std::filesystem::path& path);
 
-// Writes a temporary file beside the target, flushes it and renames it over
-// the target, so a failure never leaves half a file behind.
+// The one save path. Writes a temporary file beside the target, syncs it to
+// disk and renames it over the target, so a failure never leaves half a file
+// behind. A symbolic link is followed and its target replaced; a replaced file
+// keeps its mode (and owner where permitted). A target that exists but is no
+// regular file (a device, a FIFO) is written in place; a folder is refused.
+// Every failure throws kestrava::Error with the reason of the step that failed.
 void writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 void writeLines(const std::filesystem::path& path, const Lines& lines);
 
+// Whether a file name is one the save path gives its temporary files; listings
+// of folders the program writes into skip them.
+bool isTemporaryFileName(std::string_view name);
+
 // Names of the regular files (or the sub-folders) of a folder, sorted ignoring
-// letter case. A missing folder lists nothing.
+// letter case. Names that start with "." (the save path's temporary files among
+// them) are not listed. A missing folder lists nothing.
 std::vector<std::string> listFiles(const std::filesystem::path& folder);
 std::vector<std::string> listFolders(const std::filesystem::path& folder);
 

@@ -6,10 +6,7 @@
 #include "core/reading/Renderer.h"
 #include "core/reading/RtfWriter.h"
 #include "core/srml/TitleSet.h"
-
-#ifdef KESTRAVA_HAVE_RASTER
 #include "raster/RasterCanvas.h"
-#endif
 
 #include <memory>
 #include <ostream>
@@ -64,14 +61,8 @@ int runRender(Invocation& in)
     loadTitleSet(in.home, preferences.defaultTitles, titleSet);
     const std::vector<std::string> titles = composeTitleList(titleSet);
 
-#ifdef KESTRAVA_HAVE_RASTER
     ensureGuiApplication();
     RasterCanvas canvas;
-#else
-    if (haveJpeg)
-        throw Error("this kestrava-cli was built without the card-table picture");
-    NullCanvas canvas;
-#endif
     RenderResult result;
     renderReading({in.home, reading, deckFolder, preferences, lists.descriptionSources, titles},
                   canvas, result);
@@ -82,10 +73,8 @@ int runRender(Invocation& in)
         writeLines(previewFile, result.preview);
     if (haveRtf)
         saveRtf(rtfFile, result.richText);
-#ifdef KESTRAVA_HAVE_RASTER
     if (haveJpeg)
         canvas.saveJpeg(jpegFile);
-#endif
     if (!haveReport && !havePreview && !haveRtf && !haveJpeg)
         in.out << joinLines(result.report);
     return 0;

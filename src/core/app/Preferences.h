@@ -19,6 +19,8 @@ struct Preferences
     static constexpr std::array<std::string_view, 3> kDateTimeFormats = {
         "yyyy-mm-dd, hh-nn", "yyyy-mm-dd", "dd-mm-yyyy"};
     static constexpr std::string_view kDefaultFileNameTemplate = "#N, #S, #D";
+    // The most blank cards a deck in play takes (EditBlankCard refuses more).
+    static constexpr int kMaxBlankCards = 1000;
 
     bool defaultTitles = true;                       // "Default Card Titles"
     std::optional<std::string> selectedHiddenSource; // the hidden source list's selection

@@ -148,6 +148,11 @@ RgbImage decode(std::string_view bytes, const std::string& what)
     if (!readSize(in, image, message)) {
         throw Error("Cannot read the picture " + what + ": " + message);
     }
+    if (static_cast<long long>(image.width) * image.height > kMaxPicturePixels) {
+        throw Error("The picture " + what + " is too large: " + std::to_string(image.width) +
+                    " x " + std::to_string(image.height) + " pixels, more than " +
+                    std::to_string(kMaxPicturePixels) + ".");
+    }
     image.rgb.resize(static_cast<std::size_t>(image.width) * image.height * 3);
     if (!readPixels(in, image.rgb.data(), message)) {
         throw Error("Cannot read the picture " + what + ": " + message);

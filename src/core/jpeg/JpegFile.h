@@ -15,7 +15,12 @@ struct RgbImage
     std::vector<unsigned char> rgb;
 };
 
-// Decoding a missing or damaged picture throws kestrava::Error naming the file.
+// The largest picture the program decodes or draws, in pixels: beyond it a
+// picture would exhaust memory, so its header alone refuses it.
+inline constexpr long long kMaxPicturePixels = 64LL * 1024 * 1024;
+
+// Decoding a missing, damaged or too large picture throws kestrava::Error
+// naming the file.
 RgbImage decodeJpeg(const std::filesystem::path& path);
 RgbImage decodeJpegBytes(std::string_view bytes);
 

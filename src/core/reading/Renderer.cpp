@@ -134,7 +134,18 @@ const std::string& Pass::titleOf(const std::string& idText) const
 
 std::string Pass::picturePath(int j) const
 {
-    return cardPicturePath(m_in.deckFolder, word(j), id(j)).string();
+    // Both texts become parts of a file path: only an identifier and one of the
+    // three words keep that path inside the deck folder.
+    const std::string& idText = id(j);
+    int value = -1;
+    if (!tryToInteger(idText, value) || value < 0 || value > kAllCards)
+        throw Error("The card of position " + std::to_string(j) + " of the reading, '" + idText +
+                    "', is not a card identifier (0 to 78).");
+    const std::string& wordText = word(j);
+    if (wordText != kNormal && wordText != kReversed && wordText != kBlank)
+        throw Error("The orientation of position " + std::to_string(j) + " of the reading, '" +
+                    wordText + "', is not \"normal\", \"reversed\" or \"blank\".");
+    return cardPicturePath(m_in.deckFolder, wordText, idText).string();
 }
 
 std::string Pass::labelInParentheses(int j) const
@@ -176,6 +187,9 @@ void Pass::computeLayout()
     m_mirrors = section("MIRRORS");
     m_out.labels = orientationLabels(m_mirrors, m_prefs);
     m_n = cardCount(section("CARDS"));
+    if (m_n <= 0)
+        throw Error("The reading has " + std::to_string(m_n) +
+                    " cards: a reading needs at least one card.");
     const Lines positions = section("POSITIONS");
 
     Layout layout;

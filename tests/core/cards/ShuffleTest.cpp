@@ -113,3 +113,48 @@ TEST(Shuffle, BlankCountMustBeAnInteger)
     p.blankCardCount = "two";
     EXPECT_EQ(buildAndShuffle(p, 0).ids.size(), 78u);
 }
+
+TEST(Shuffle, ThousandBlankCardsDrawAsTheListModelDoes)
+{
+    Preferences p;
+    p.useBlankCards = true;
+    p.blankCardCount = "1000";
+    p.reversedCards = true;
+    const Shuffle s = buildAndShuffle(p, 2024);
+    ASSERT_EQ(s.ids.size(), 1078u);
+    EXPECT_TRUE(s.deckInPlay.empty());
+
+    // Every draw takes entry p of what is left, the later entries moving up.
+    Lines deck(1000, "0");
+    const Lines cards = range(1, 78);
+    deck.insert(deck.end(), cards.begin(), cards.end());
+    Generator g;
+    g.seed(2024);
+    Lines ids;
+    Lines words;
+    while (!deck.empty()) {
+        const auto pos = g.below(static_cast<std::uint32_t>(deck.size()));
+        ids.push_back(deck[pos]);
+        words.emplace_back(deck[pos] == "0" ? "blank" : (g.below(2) == 1 ? "reversed" : "normal"));
+        deck.erase(deck.begin() + pos);
+    }
+    EXPECT_EQ(s.ids, ids);
+    EXPECT_EQ(s.orientations, words);
+}
+
+TEST(Shuffle, MoreThanAThousandBlankCardsStopWithAMessage)
+{
+    Preferences p;
+    p.useBlankCards = true;
+    for (const char* count : {"1001", "1000000", "1000000000"}) {
+        p.blankCardCount = count;
+        try {
+            buildAndShuffle(p, 0);
+            ADD_FAILURE() << count << " blank cards were shuffled";
+        } catch (const Error& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "The number of blank cards, " + std::string(count) +
+                          ", is too large: at most 1000 blank cards can be added.");
+        }
+    }
+}

@@ -144,6 +144,39 @@ INSTANTIATE_TEST_SUITE_P(Kinds, DamagedJpeg,
                              return std::string(info.param.name);
                          });
 
+// A valid picture whose header is made to claim another size.
+std::string withClaimedSize(std::string bytes, int width, int height)
+{
+    for (std::size_t i = 2; i + 9 < bytes.size(); ++i) {
+        const auto marker = static_cast<unsigned char>(bytes[i + 1]);
+        if (static_cast<unsigned char>(bytes[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            bytes[i + 5] = static_cast<char>(height >> 8);
+            bytes[i + 6] = static_cast<char>(height & 0xFF);
+            bytes[i + 7] = static_cast<char>(width >> 8);
+            bytes[i + 8] = static_cast<char>(width & 0xFF);
+            return bytes;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+    return bytes;
+}
+
+TEST(JpegFile, HeaderClaimingAHugePictureIsRefusedBeforeDecoding)
+{
+    test::TempProgramFolder temp;
+    const std::string good = encodeJpegBytes(twoColourImage(16, 16), 90);
+    const auto path = temp.writeRaw("normal/5.jpg", withClaimedSize(good, 65000, 65000));
+    try {
+        decodeJpeg(path);
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()), "The picture " + path.string() +
+                                                 " is too large: 65000 x 65000 pixels, more "
+                                                 "than 67108864.");
+    }
+    EXPECT_THROW(decodeJpegBytes(withClaimedSize(good, 8193, 8192)), Error);
+}
+
 TEST(JpegFile, EncodingRejectsAPictureWithTooFewBytes)
 {
     RgbImage image{10, 10, std::vector<unsigned char>(10)};

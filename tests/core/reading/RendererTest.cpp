@@ -480,8 +480,38 @@ INSTANTIATE_TEST_SUITE_P(
                    R"(<div class="border"><table width="99%" border="0" cellspacing="0" )"
                    R"(cellpadding="4">)"},
         BrokenCase{"HugePosition", [](ReadingBuilder& r) { r.positions[1] = "45,999999999"; },
-                   "<br />"}),
+                   "<br />"},
+        // The pictures these name exist, so only the check stops the pass.
+        BrokenCase{"OrientationLeavingTheDeck",
+                   [](ReadingBuilder& r) { r.mirrors[1] = "../Other/normal"; }, "</div>"},
+        BrokenCase{"OrientationInCapitals", [](ReadingBuilder& r) { r.mirrors[1] = "Normal"; },
+                   "</div>"},
+        BrokenCase{"CardLeavingTheDeck",
+                   [](ReadingBuilder& r) { r.fortune[1] = "../../Other/normal/5"; }, "</div>"},
+        BrokenCase{"NoCards", [](ReadingBuilder& r) { r.cards = "0"; }, "<br />"},
+        BrokenCase{"NegativeCards", [](ReadingBuilder& r) { r.cards = "-2"; }, "<br />"}),
     [](const auto& info) { return info.param.what; });
+
+TEST_F(Renderer, OrientationOutsideTheThreeWordsIsNamedWithItsPosition)
+{
+    ReadingBuilder reading;
+    reading.cards = "2";
+    reading.meanings = {"one", "two"};
+    reading.positions = {"5,5", "45,5"};
+    reading.fortune = {"5", "5"};
+    reading.mirrors = {"normal", "../../../../etc"};
+    addPicture("normal", "5");
+    RenderResult result;
+    try {
+        render(reading.lines(), canvas, result);
+        FAIL() << "the pass went on";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "The orientation of position 2 of the reading, '../../../../etc', is not "
+                  "\"normal\", \"reversed\" or \"blank\".");
+    }
+    EXPECT_EQ(canvas.ofKind(CanvasCall::Jpeg).size(), 1u);
+}
 
 TEST_F(Renderer, UnreadableCheckedSourceStopsThePass)
 {
