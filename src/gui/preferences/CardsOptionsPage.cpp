@@ -7,8 +7,8 @@
 #include "gui/common/Widgets.h"
 
 #include <QGridLayout>
-#include <QIntValidator>
 #include <QListWidget>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -29,7 +29,10 @@ CardsOptionsPage::CardsOptionsPage(AppState& state, QWidget* parent)
     auto* blankCount = named(new QLineEdit(types), QStringLiteral("EditBlankCard"));
     blankCount->setMaximumWidth(60);
     // More blanks than this would only bury the cards and slow the shuffle.
-    blankCount->setValidator(new QIntValidator(0, Preferences::kMaxBlankCards, blankCount));
+    // (A range validator would let 2000 through as a text still being typed.)
+    static_assert(Preferences::kMaxBlankCards == 1000);
+    blankCount->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("1000|[0-9]{1,3}")), blankCount));
     blankCount->setAccessibleName(QStringLiteral("Number of additional blank cards"));
     auto* reversed = makeCheck(QStringLiteral("CheckBoxReversedCards"),
                                QStringLiteral("Use Reversed Cards"), types);
