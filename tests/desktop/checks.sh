@@ -25,8 +25,9 @@ expect_absent() {
     [ ! -e "$1" ] && [ ! -L "$1" ] || fail "still there: $1"
 }
 
-# A scratch folder with a blank in its name, removed when the test ends.
-scratch="$(mktemp -d "${TMPDIR:-/tmp}/kestrava desktop.XXXXXX")"
+# A scratch folder, removed when the test ends. No blank in its name: xdg-mime
+# cannot take data folders with blanks.
+scratch="$(mktemp -d "${TMPDIR:-/tmp}/kestrava-desktop.XXXXXX")"
 trap 'rm -rf "$scratch"' EXIT
 
 # The MIME type of a file as the desktop sees it from the data folder $1 alone.
