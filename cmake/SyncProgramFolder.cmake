@@ -2,7 +2,8 @@
 #   cmake -DSOURCE_DIRS="<dir>;<dir>" -DDEST=<program folder> -P SyncProgramFolder.cmake
 # SOURCE_DIRS may also be separated by "|", which survives command lines
 # better than ";". Only files inside the sub-folders of a source are shipped
-# (spreads/, cards/ ...); files at a source's top level are build files.
+# (spreads/, cards/ ...); files at a source's top level are build files, and
+# desktop/ holds what the install puts under share/ for the desktop.
 #
 # A shipped file replaces the installed one when they differ, except the files
 # the user owns, which are only put in place when missing: the custom
@@ -32,7 +33,7 @@ foreach(source IN LISTS source_dirs)
     endif()
     file(GLOB_RECURSE files RELATIVE "${source}" LIST_DIRECTORIES false "${source}/*")
     foreach(relative IN LISTS files)
-        if(NOT relative MATCHES "/")
+        if(NOT relative MATCHES "/" OR relative MATCHES "^desktop/")
             continue()
         endif()
         set(target "${DEST}/${relative}")

@@ -2,10 +2,14 @@
 
 #include "CardPainter.h"
 #include "Catalogue.h"
+#include "Icon.h"
 #include "Splash.h"
+#include "core/Error.h"
 #include "core/TextFile.h"
 #include "core/jpeg/JpegFile.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <string>
 
 namespace kestrava::deckgen {
@@ -95,6 +99,18 @@ void writeDeck(const fs::path& cardsFolder, const DeckStyle& style, int cardCoun
     writeLines(deck / "info.ka", deckNotes(cardCount));
 }
 
+void writePng(const fs::path& path, const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw Error("Cannot draw " + path.string() + ".");
+    fs::create_directories(path.parent_path());
+    writeFileAtomically(path,
+                        std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
 void writeCommonFiles(const fs::path& programFolder)
 {
     writeJpeg(programFolder / "cards" / "back.jpg", paintBack(commonBackStyle()));
@@ -102,6 +118,12 @@ void writeCommonFiles(const fs::path& programFolder)
     writeFileAtomically(programFolder / "xfiles" / "empty.gif",
                         std::string(reinterpret_cast<const char*>(kEmptyGif), sizeof kEmptyGif));
     writeJpeg(programFolder / "xfiles" / "splash.jpg", paintSplash());
+    // The icon in the layout of the desktop's icon theme, so installing it is a copy.
+    for (const int size : kIconSizes) {
+        const std::string square = std::to_string(size) + "x" + std::to_string(size);
+        writePng(programFolder / "share" / "icons" / "hicolor" / square / "apps" / "kestrava.png",
+                 paintIcon(mainDeckStyle(), size));
+    }
 }
 
 } // namespace kestrava::deckgen

@@ -11,9 +11,11 @@ namespace kestrava::deckgen {
 // and info.ka. cardCount is 78 for a full deck or 22 for the majors only.
 void writeDeck(const std::filesystem::path& cardsFolder, const DeckStyle& style, int cardCount);
 
-// The files beside the decks: cards/back.jpg, xfiles/empty.gif and the splash picture.
+// The files beside the decks: cards/back.jpg, xfiles/empty.gif, the splash
+// picture and the program's icon (share/icons/hicolor/<size>/apps/kestrava.png).
 void writeCommonFiles(const std::filesystem::path& programFolder);
 
 void writeJpeg(const std::filesystem::path& path, const QImage& image);
+void writePng(const std::filesystem::path& path, const QImage& image);
 
 } // namespace kestrava::deckgen

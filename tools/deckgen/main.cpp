@@ -3,7 +3,7 @@
 //
 //   deckgen --out FOLDER
 //       writes cards/Kestrava/, cards/Kestrava Majors/, cards/back.jpg,
-//       xfiles/empty.gif and xfiles/splash.jpg under FOLDER
+//       xfiles/empty.gif, xfiles/splash.jpg and the icon in share/icons/ under FOLDER
 //   deckgen --contact-sheet FILE.png DECK_FOLDER [--columns N] [--size W H]
 //       draws every picture of a deck on one sheet (default 10 columns of 70 x 110)
 

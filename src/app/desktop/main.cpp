@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdlib>
 #include <exception>
@@ -26,6 +27,13 @@ int main(int argc, char* argv[])
         if (!instance.claim())
             return 0;
 
+        // Every window's icon, the splash's too; Wayland takes it from the desktop entry.
+        QIcon icon;
+        for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
+            icon.addFile(QString::fromStdString(
+                (folder.root() / "share/icons/hicolor" / size / "apps/kestrava.png").string()));
+        application.setWindowIcon(icon);
+        application.setDesktopFileName(QStringLiteral("kestrava"));
         kestrava::SplashWindow splash(folder.xfiles() / "splash.jpg");
         splash.show();
         application.processEvents();
