@@ -101,19 +101,36 @@ Lines ReadingStore::readReading(std::string_view entry) const
 
 ReadingDetails ReadingStore::details(std::string_view entry) const
 {
-    // One read of the file; the sections are found as the section reader finds them.
+    // One read of the file and one pass over it for the four sections, found
+    // as the section reader finds them: the last start tag and the last end tag.
     const Lines document = read(entry);
-    for (const char* name : {"SPREAD", "PERSON", "DATETIME", "QUESTION"}) {
-        if (!hasSection(document, name))
-            throw notAReading(entryPath(entry).string(),
-                              std::string("it has no [") + name + "] section.");
+    static const char* const kNames[] = {"SPREAD", "PERSON", "DATETIME", "QUESTION"};
+    std::optional<std::size_t> starts[4];
+    std::optional<std::size_t> ends[4];
+    for (std::size_t i = 0; i < document.size(); ++i) {
+        const std::string& line = document[i];
+        if (line.size() < 3 || line.front() != '[' || line.back() != ']')
+            continue;
+        const bool isEnd = line[1] == '/';
+        const std::string_view name =
+            std::string_view(line).substr(isEnd ? 2 : 1, line.size() - (isEnd ? 3 : 2));
+        for (int k = 0; k < 4; ++k) {
+            if (name == kNames[k])
+                (isEnd ? ends : starts)[k] = i;
+        }
     }
-    const auto first = [&](std::string_view name) {
-        const Lines lines = findSection(document, name);
+    Lines sections[4];
+    for (int k = 0; k < 4; ++k) {
+        if (!starts[k] || !ends[k] || *ends[k] <= *starts[k])
+            throw notAReading(entryPath(entry).string(),
+                              std::string("it has no [") + kNames[k] + "] section.");
+        sections[k].assign(document.begin() + static_cast<std::ptrdiff_t>(*starts[k] + 1),
+                           document.begin() + static_cast<std::ptrdiff_t>(*ends[k]));
+    }
+    const auto first = [](const Lines& lines) {
         return lines.empty() ? std::string() : lines.front();
     };
-    return {first("SPREAD"), first("PERSON"), first("DATETIME"),
-            plainLines(findSection(document, "QUESTION"))};
+    return {first(sections[0]), first(sections[1]), first(sections[2]), plainLines(sections[3])};
 }
 
 bool ReadingStore::save(std::string_view name, const Lines& document, Prompter& prompter,
