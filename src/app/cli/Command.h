@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ProgramFolder.h"
+#include "core/diary/ReadingStore.h"
 
 #include <functional>
 #include <iosfwd>
@@ -30,6 +31,8 @@ bool takeOption(std::vector<std::string>& args, const std::string& name, std::st
 bool takeFlag(std::vector<std::string>& args, const std::string& name);
 // Throws when anything is left over.
 void expectNoMoreArguments(const std::vector<std::string>& args);
+// Pops "--store database|diary"; the database when the option is not given.
+Store takeStore(std::vector<std::string>& args);
 // A 32-bit seed from decimal text.
 unsigned parseSeed(const std::string& text);
 

@@ -6,6 +6,7 @@
 #include "core/app/SettingsFile.h"
 #include "core/cards/Card.h"
 #include "core/cards/Shuffle.h"
+#include "core/diary/ReadingStore.h"
 #include "core/reading/Deal.h"
 #include "core/srml/SectionReader.h"
 #include "core/srml/SpreadDocument.h"
@@ -15,6 +16,23 @@
 namespace kestrava::cli {
 
 namespace {
+
+// The command line asks nobody: --force is the answer given in advance.
+class AnsweringPrompter : public Prompter
+{
+public:
+    explicit AnsweringPrompter(Answer answer) : m_answer(answer) {}
+    Answer ask(std::string_view) override { return m_answer; }
+    void tell(std::string_view) override {}
+    std::optional<std::filesystem::path> chooseSaveFile(std::string_view, std::string_view,
+                                                        const std::filesystem::path&) override
+    {
+        return std::nullopt;
+    }
+
+private:
+    Answer m_answer;
+};
 
 DateTime parseNow(const std::string& text)
 {
@@ -137,12 +155,12 @@ int runDeal(Invocation& in)
         const std::string name = trimmed(result.suggestedName);
         if (name.empty())
             throw Error("The file name template gives an empty name for this reading.");
-        std::filesystem::create_directories(in.home.database(), ec);
-        const auto target = in.home.database() / (name + ".srml");
-        if (std::filesystem::exists(target, ec) && !force)
-            throw Error("The database already holds \"" + target.string() +
+        const ReadingStore database(in.home, Store::Database);
+        AnsweringPrompter prompter(force ? Answer::Yes : Answer::No);
+        std::filesystem::path target;
+        if (!database.save(name, result.reading, prompter, kDatabaseOverwriteQuestion, &target))
+            throw Error("The database already holds \"" + database.entryPath(name).string() +
                         "\"; --force replaces it.");
-        writeLines(target, result.reading);
         in.out << target.string() << "\n";
     }
     if (!haveOut && !save)

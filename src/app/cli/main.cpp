@@ -39,6 +39,16 @@ void expectNoMoreArguments(const std::vector<std::string>& args)
         throw Error("unexpected argument \"" + args.front() + "\"");
 }
 
+Store takeStore(std::vector<std::string>& args)
+{
+    std::string value;
+    if (!takeOption(args, "--store", value) || value == "database")
+        return Store::Database;
+    if (value == "diary")
+        return Store::Diary;
+    throw Error("--store needs \"database\" or \"diary\", not \"" + value + "\"");
+}
+
 unsigned parseSeed(const std::string& text)
 {
     std::size_t used = 0;
