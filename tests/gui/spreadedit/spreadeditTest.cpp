@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QUndoStack>
@@ -61,6 +62,7 @@ private slots:
     void overwriteAnsweredNoLeavesTheFile();
     void deleteSelectsTheFollowingEntry();
     void keyboardMovesMarkersAndUndoRestores();
+    void longSpreadLoadsThirtyAndSaysSo();
 };
 
 void SpreadEditTest::draggedMarkerSnaps()
@@ -275,6 +277,36 @@ void SpreadEditTest::keyboardMovesMarkersAndUndoRestores()
     click(window.get(), "BNewCSpread");
     QVERIFY(!page->undoStack()->canUndo());
     QCOMPARE(marker->pos(), QPoint(5, 5));
+}
+
+void SpreadEditTest::longSpreadLoadsThirtyAndSaysSo()
+{
+    ProgramFixture fixture;
+    Lines doc{"[SPREAD]", "Long", "[/SPREAD]", "[CARDS]", "2", "[/CARDS]", "[POSITIONS]"};
+    for (int i = 0; i < 31; ++i)
+        doc.push_back(std::to_string(5 * i) + ",5");
+    doc.emplace_back("[/POSITIONS]");
+    fixture.home().writeLines("spreads/Long.srml", doc);
+    fixture.home().writeLines("spreads/Bad.srml", {"[SPREAD]", "Bad", "[/SPREAD]", "[POSITIONS]",
+                                                   "5,5", "x,9", "[/POSITIONS]"});
+    auto window = fixture.start();
+    SpreadEditorPage* page = openEditor(window.get());
+    clickListEntry(window.get(), "FLBSpreads", QStringLiteral("Long.srml"));
+    click(window.get(), "BLoadCSpread");
+    QCOMPARE(page->design().count, 30);
+    QVERIFY(widget<QWidget>(window.get(), "PCard30")->isVisible());
+    QCOMPARE(widget<QLineEdit>(window.get(), "LEAddCards")->text(), QStringLiteral("30"));
+    QCOMPARE(window->statusBar()->currentMessage(),
+             QStringLiteral("The spread has 31 positions; the first 30 were loaded."));
+    QVERIFY(fixture.prompter.messages.empty());
+
+    // A position that does not convert stops the load with a message; the count stays.
+    clickListEntry(window.get(), "FLBSpreads", QStringLiteral("Bad.srml"));
+    click(window.get(), "BLoadCSpread");
+    QCOMPARE(fixture.prompter.messages.size(), std::size_t(1));
+    QCOMPARE(page->design().count, 30);
+    QCOMPARE(widget<QLineEdit>(window.get(), "LESpreadTitle")->text(), QStringLiteral("Bad"));
+    QCOMPARE(widget<QWidget>(window.get(), "PCard2")->pos(), QPoint(5, 9));
 }
 
 QTEST_MAIN(SpreadEditTest)
