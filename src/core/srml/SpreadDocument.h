@@ -35,6 +35,7 @@ struct DesignPosition
 {
     int left = 0;
     int top = 0;
+    bool operator==(const DesignPosition&) const = default;
 };
 
 // A spread as its editor holds it: plain description and comment lines,

@@ -125,6 +125,10 @@ void MainWindow::buildPages()
             [this] { enterFullScreen(m_manualChoice); });
     connect(m_manualChoice, &ManualChoicePanel::restoreRequested, this,
             &MainWindow::leaveFullScreen);
+    connect(m_manualChoice, &ManualChoicePanel::finished, this, [this] {
+        if (m_state->session().hasRendering())
+            showReadingPage(m_state->preferences.fullScreenCardTable);
+    });
 }
 
 void MainWindow::initialise()

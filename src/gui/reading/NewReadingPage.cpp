@@ -132,7 +132,8 @@ NewReadingPage::NewReadingPage(AppState& state, QWidget* parent) : QWidget(paren
     connect(&state.lists(), &FolderLists::changed, this, &NewReadingPage::fillSpreads);
     connect(m_deal, &QPushButton::clicked, this, &NewReadingPage::Button2Click);
     connect(deal, &QPushButton::clicked, this, &NewReadingPage::ButtonDealClick);
-    connect(m_chooseByMouse, &QPushButton::clicked, this, &NewReadingPage::chooseByMouseRequested);
+    connect(m_chooseByMouse, &QPushButton::clicked, this,
+            [this] { emit chooseByMouseRequested(toBytes(m_question->toPlainText())); });
     connect(m_addExisting, &QPushButton::clicked, this,
             &NewReadingPage::addExistingReadingRequested);
     connect(more, &QPushButton::clicked, this,

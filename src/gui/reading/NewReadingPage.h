@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 class QCheckBox;
 class QLabel;
@@ -38,7 +39,7 @@ public:
 
 signals:
     // The commands of other pages' Parts, started from here.
-    void chooseByMouseRequested();
+    void chooseByMouseRequested(const std::string& question);
     void addExistingReadingRequested();
 
 protected:
