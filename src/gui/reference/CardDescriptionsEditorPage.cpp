@@ -109,7 +109,9 @@ void CardDescriptionsEditorPage::rebuild()
     m_defaultTitles = m_state.preferences.defaultTitles;
     const bool reset =
         guarded(m_state.prompter(), [&] { m_editor.reset(panes(), m_state.prompter()); });
-    guarded(m_state.prompter(), [&] {
+    // The operation that rebuilt the titles reports a title set that cannot
+    // be read; the card list then keeps what it holds.
+    try {
         const std::vector<std::string> titles = m_state.titleList();
         std::string size;
         if (m_deck)
@@ -123,7 +125,8 @@ void CardDescriptionsEditorPage::rebuild()
                               QStringLiteral("Card %1: %2").arg(i + 1).arg(item->text()));
             }
         }
-    });
+    } catch (const std::exception&) {
+    }
     // A save that failed keeps the card and its edits on screen.
     if (!reset)
         return;
