@@ -1,21 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include "gui/reference/CardToolPage.h"
 
 namespace kestrava {
 
-class AppState;
-
-// The "Compare Cards" sub-page of "Tools".
-class CompareCardsPage : public QWidget
+// The "Compare Cards" sub-page of "Tools": one card's normal picture in every
+// checked deck, side by side.
+class CompareCardsPage : public CardToolPage
 {
     Q_OBJECT
 
 public:
     CompareCardsPage(AppState& state, QWidget* parent);
-
-private:
-    AppState& m_state;
 };
 
 } // namespace kestrava

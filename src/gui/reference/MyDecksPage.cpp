@@ -1,9 +1,11 @@
 #include "gui/reference/MyDecksPage.h"
 
 #include "core/cards/Card.h"
+#include "core/reference/DeckPage.h"
 #include "gui/app/AppState.h"
 #include "gui/common/Binder.h"
 #include "gui/common/FolderLists.h"
+#include "gui/common/HtmlView.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 
@@ -28,15 +30,18 @@ MyDecksPage::MyDecksPage(AppState& state, QWidget* parent)
     groupLayout->addWidget(m_decks);
     groupLayout->addWidget(more, 0, Qt::AlignLeft);
     m_decks->setMaximumWidth(260);
+    m_view = named(new HtmlView(this), QStringLiteral("CppWebBrowser3"));
+    m_view->setAccessibleName(QStringLiteral("Deck page"));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(group);
-    layout->addStretch();
+    layout->addWidget(m_view, 1);
 
     connect(m_decks, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             m_state.preferences.selectedDeck = toBytes(m_decks->item(row)->text());
         else
             m_state.preferences.selectedDeck.reset();
+        showDeck();
         m_state.announcePreferences();
     });
     connect(more, &QPushButton::clicked, this,
@@ -55,6 +60,22 @@ void MyDecksPage::fillDecks()
         m_decks->addItem(toQt(deck));
     m_noDeck->setVisible(decks.empty());
     refresh();
+    showDeck();
+}
+
+void MyDecksPage::showDeck()
+{
+    const auto& deck = m_state.preferences.selectedDeck;
+    m_shownDeck = deck;
+    if (!deck)
+        return;
+    // A page that cannot be built leaves the view as it was, without a word.
+    try {
+        if (kestrava::showDeck(m_state.folder(), *deck, m_state.titleList(), m_state.preferences)
+                .pageWritten)
+            m_view->showFile(deckPageFile(m_state.folder()));
+    } catch (const std::exception&) {
+    }
 }
 
 void MyDecksPage::refresh()
@@ -67,6 +88,9 @@ void MyDecksPage::refresh()
             row = i;
     }
     m_decks->setCurrentRow(row);
+    // The remembered deck arrives with the settings: its page is shown then.
+    if (deck != m_shownDeck)
+        showDeck();
 }
 
 } // namespace kestrava

@@ -1,9 +1,15 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QListWidget;
+
+namespace kestrava {
+class HtmlView;
+}
 
 namespace kestrava {
 
@@ -20,12 +26,17 @@ public:
     // Fills the deck list from the state's list of decks.
     void fillDecks();
 
+    // Writes the selected deck's page and shows it.
+    void showDeck();
+
 private:
     void refresh();
 
     AppState& m_state;
     QListWidget* m_decks;
     QLabel* m_noDeck;
+    HtmlView* m_view;
+    std::optional<std::string> m_shownDeck;
 };
 
 } // namespace kestrava

@@ -1,21 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include "gui/reference/CardToolPage.h"
 
 namespace kestrava {
 
-class AppState;
-
-// The "Read Cards" sub-page of "Tools".
-class ReadCardsPage : public QWidget
+// The "Read Cards" sub-page of "Tools": what every checked description
+// source says about one card, normal and reversed.
+class ReadCardsPage : public CardToolPage
 {
     Q_OBJECT
 
 public:
     ReadCardsPage(AppState& state, QWidget* parent);
-
-private:
-    AppState& m_state;
 };
 
 } // namespace kestrava
