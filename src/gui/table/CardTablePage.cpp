@@ -2,6 +2,7 @@
 
 #include "core/Numbers.h"
 #include "core/diary/FileNameTemplate.h"
+#include "core/diary/ReadingStore.h"
 #include "core/reading/RtfWriter.h"
 #include "gui/app/AppState.h"
 #include "gui/common/Binder.h"
@@ -24,10 +25,6 @@
 namespace kestrava {
 
 namespace {
-
-inline constexpr std::string_view kOverwriteQuestion =
-    "Spread with same name already exists in DataBase.\nOverwrite existing spread with new one?";
-inline constexpr std::string_view kSuccess = "Success!              ";
 
 QWidget* viewPanel(const QString& name, QWidget* view, QWidget* parent)
 {
@@ -209,21 +206,14 @@ void CardTablePage::Edit2Change()
 void CardTablePage::Button4Click()
 {
     guarded(m_state.prompter(), [this] {
-        const std::string name = trimmed(toBytes(m_name->text()));
-        const auto database = m_state.folder().database();
-        const auto target = database / (name + ".srml");
-        bool write = true;
-        if (std::filesystem::exists(target) &&
-            m_state.prompter().ask(kOverwriteQuestion) != Answer::Yes) {
-            m_name->setFocus();
-            write = false;
-        }
-        if (write) {
-            std::filesystem::create_directories(database);
-            writeLines(target, m_state.session().reading());
+        const ReadingStore database(m_state.folder(), Store::Database);
+        if (database.save(toBytes(m_name->text()), m_state.session().reading(), m_state.prompter(),
+                          kDatabaseOverwriteQuestion)) {
             // The list holds the new entry by the time success is said.
             m_state.announceSavedReadings();
-            m_state.prompter().tell(kSuccess);
+            m_state.prompter().tell(kSaveSuccess);
+        } else {
+            m_name->setFocus();
         }
         m_state.preferences.savedReadingsStore = 1;
         m_state.announcePreferences();
