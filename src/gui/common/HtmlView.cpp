@@ -1,6 +1,7 @@
 #include "gui/common/HtmlView.h"
 
 #include "core/Prompter.h"
+#include "core/TextFile.h"
 #include "gui/common/Texts.h"
 
 #include <QEventLoop>
@@ -12,6 +13,9 @@
 namespace kestrava {
 
 namespace {
+
+// setContent takes pages up to 2 MB; a larger one is loaded from its file.
+constexpr std::uintmax_t kMaxContentBytes = 1'900'000;
 
 class LocalOnly : public QWebEngineUrlRequestInterceptor
 {
@@ -52,6 +56,19 @@ void HtmlView::showFile(const std::filesystem::path& file)
 {
     const QUrl url = QUrl::fromLocalFile(pathText(file));
     m_loading = true;
+    // The generated pages are XHTML whatever their name (".srml" too); the
+    // engine would take an unknown ending for plain text and show the markup.
+    const std::string ending = file.extension().string();
+    if (ending != ".html" && ending != ".htm") {
+        std::error_code error;
+        const auto size = std::filesystem::file_size(file, error);
+        if (!error && size < kMaxContentBytes) {
+            const std::string bytes = readFile(file);
+            setContent(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                       QStringLiteral("text/html"), url);
+            return;
+        }
+    }
     if (url == this->url())
         reload();
     else

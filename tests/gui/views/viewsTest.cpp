@@ -17,6 +17,7 @@ class ViewsTest : public QObject
 private slots:
     void pagesRunNoScript();
     void pagesFetchNothingRemote();
+    void srmlPagesShowAsPages();
 };
 
 void ViewsTest::pagesRunNoScript()
@@ -33,6 +34,27 @@ void ViewsTest::pagesRunNoScript()
     view.showFile(page);
     QVERIFY(loaded.wait(20000));
     QCOMPARE(view.title(), QStringLiteral("document"));
+}
+
+void ViewsTest::srmlPagesShowAsPages()
+{
+    TempProgramFolder home;
+    home.writeRaw("cards/Deck/normal/1.jpg", "x");
+    const auto page =
+        home.writeLines("cards/preview.srml", {"<html><head><title>deck page</title></head><body>",
+                                               "<p>The <b>Fool</b></p></body></html>"});
+    HtmlView view;
+    view.resize(400, 300);
+    view.show();
+    QSignalSpy loaded(&view, &HtmlView::loadFinished);
+    view.showFile(page);
+    QVERIFY(loaded.wait(20000));
+    QCOMPARE(view.title(), QStringLiteral("deck page"));
+    QString text;
+    view.page()->toPlainText([&](const QString& shown) { text = shown; });
+    QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), 10000);
+    QVERIFY(!text.contains(QStringLiteral("<b>")));
+    QVERIFY(text.contains(QStringLiteral("The Fool")));
 }
 
 void ViewsTest::pagesFetchNothingRemote()
