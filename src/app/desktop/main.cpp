@@ -1,5 +1,6 @@
 #include "core/ProgramFolder.h"
 #include "core/app/Product.h"
+#include "gui/app/ApplicationIdentity.h"
 #include "gui/app/GuiPrompter.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/SingleInstance.h"
@@ -7,7 +8,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QIcon>
 #include <QMessageBox>
 #include <cstdlib>
 #include <exception>
@@ -27,13 +27,7 @@ int main(int argc, char* argv[])
         if (!instance.claim())
             return 0;
 
-        // Every window's icon, the splash's too; Wayland takes it from the desktop entry.
-        QIcon icon;
-        for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
-            icon.addFile(QString::fromStdString(
-                (folder.root() / "share/icons/hicolor" / size / "apps/kestrava.png").string()));
-        application.setWindowIcon(icon);
-        application.setDesktopFileName(QStringLiteral("kestrava"));
+        kestrava::applyApplicationIdentity(application, folder);
         kestrava::SplashWindow splash(folder.xfiles() / "splash.jpg");
         splash.show();
         application.processEvents();

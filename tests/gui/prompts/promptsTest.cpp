@@ -1,6 +1,8 @@
+#include "gui/app/ApplicationIdentity.h"
 #include "gui/app/GuiPrompter.h"
 #include "support/GuiFixture.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 using namespace kestrava;
@@ -15,6 +17,7 @@ private slots:
     void messagesArePlain();
     void questionsOfferYesNoCancel();
     void boxesWithoutAShownWindowStayOnTop();
+    void captionsCarryNoSuffix();
 };
 
 void PromptsTest::messagesArePlain()
@@ -45,6 +48,16 @@ void PromptsTest::boxesWithoutAShownWindowStayOnTop()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!messageBox(&window, "x")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void PromptsTest::captionsCarryNoSuffix()
+{
+    // A display name of the application would make every caption read
+    // "What to do? — KESTRAVA" in the title bar.
+    const QString name = QCoreApplication::applicationName();
+    applyApplicationIdentity(*qApp, ProgramFolder(std::filesystem::temp_directory_path()));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), name);
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("kestrava"));
 }
 
 QTEST_MAIN(PromptsTest)
