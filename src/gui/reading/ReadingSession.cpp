@@ -71,9 +71,7 @@ void ReadingSession::dealLastShuffle(const std::string& question)
             m_state.regenerateFileName(request.now);
         }
         if (result.rendered) {
-            m_picture = canvas;
-            m_rendered = result.render;
-            m_hasRendering = true;
+            keepRendering(canvas, result.render);
             change.rendered = true;
         }
         announce(change);
@@ -83,9 +81,7 @@ void ReadingSession::dealLastShuffle(const std::string& question)
     m_deckFolder = result.deckFolder;
     m_name = toQt(result.suggestedName);
     m_state.regenerateFileName(request.now);
-    m_picture = canvas;
-    m_rendered = result.render;
-    m_hasRendering = true;
+    keepRendering(canvas, result.render);
     change.named = change.rendered = change.pagesWritten = change.show = true;
     change.fullScreen = preferences.fullScreenCardTable && !m_manualChoice;
     announce(change);
@@ -117,9 +113,7 @@ void ReadingSession::renderCurrent(const std::vector<std::string>& titles, Chang
     const RenderInput input{m_state.folder(),          m_reading, m_deckFolder, m_state.preferences,
                             m_state.lists().sources(), titles,    m_state.words};
     renderReading(input, canvas, result);
-    m_picture = canvas;
-    m_rendered = result;
-    m_hasRendering = true;
+    keepRendering(canvas, result);
     change.rendered = true;
     try {
         // Pages that cannot be written stop here: the HTML views keep the last reading.
@@ -129,6 +123,13 @@ void ReadingSession::renderCurrent(const std::vector<std::string>& titles, Chang
         throw;
     }
     change.pagesWritten = true;
+}
+
+void ReadingSession::keepRendering(const RasterCanvas& canvas, const RenderResult& result)
+{
+    m_picture = canvas;
+    m_rendered = result;
+    m_hasRendering = true;
 }
 
 void ReadingSession::announce(const Change& change)

@@ -71,6 +71,8 @@ private:
     // Renders the current reading; on success the rendering is kept and the
     // pages are written. Records what it reached in the change.
     void renderCurrent(const std::vector<std::string>& titles, Change& change);
+    // A pass that succeeded becomes what the views show.
+    void keepRendering(const RasterCanvas& canvas, const RenderResult& result);
     void announce(const Change& change);
 
     AppState& m_state;
