@@ -1,5 +1,7 @@
 #include "gui/reading/ReadingSession.h"
 
+#include "core/cards/Card.h"
+#include "core/diary/ReadingStore.h"
 #include "core/reading/Deal.h"
 #include "gui/app/AppState.h"
 #include "gui/common/FolderLists.h"
@@ -97,6 +99,22 @@ void ReadingSession::load(const Lines& lines, const QString& name)
     change.named = change.show = true;
     change.fullScreen = m_state.preferences.fullScreenCardTable;
     announce(change);
+}
+
+bool ReadingSession::loadEntry(const ReadingStore& store, const std::string& entry)
+{
+    const Lines lines = store.readReading(entry);
+    switch (checkDeckForReading(deckSize(m_state.selectedDeckFolder()), lines)) {
+    case DeckVerdict::TooFewCards:
+        m_state.prompter().tell(kTooFewCardsMessage);
+        return false;
+    case DeckVerdict::NotADeck:
+        return false;
+    case DeckVerdict::Fits:
+        break;
+    }
+    load(lines, toQt(entry));
+    return true;
 }
 
 void ReadingSession::rerender()

@@ -13,6 +13,7 @@
 namespace kestrava {
 
 class AppState;
+class ReadingStore;
 
 // The reading being shown: its document, its deck, what the last rendering
 // made of it and the name it is offered under. Every road to a reading (the
@@ -61,6 +62,11 @@ public:
     // Makes a stored document the current reading with the selected deck and
     // shows it as a deal does, in full screen when the preference says so.
     void load(const Lines& lines, const QString& name);
+    // "Load" of a stored entry: reads it (an entry that is not a complete
+    // reading stops with an error naming it), checks it against the selected
+    // deck (too few cards: the message; not a deck: silence) and shows it as
+    // load() does. Returns whether it was shown.
+    bool loadEntry(const ReadingStore& store, const std::string& entry);
     // Renders the current reading again and writes its pages.
     void rerender();
 
