@@ -105,7 +105,8 @@ void ensurePdfApplication()
     static char* argv[] = {name, nullptr};
     // Never destroyed: the engine's threads outlive main, and an application
     // torn down under them crashes the exit.
-    new QGuiApplication(argc, argv);
+    static QGuiApplication* const app = new QGuiApplication(argc, argv);
+    Q_UNUSED(app);
 }
 
 void printFileToPdf(const std::filesystem::path& file, const std::filesystem::path& pdf)
