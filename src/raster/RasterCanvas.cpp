@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 namespace kestrava {
 
@@ -38,7 +37,10 @@ void ensureGuiApplication()
     static int argc = 1;
     static char name[] = "kestrava";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+    // Never destroyed: torn down among the static objects at exit, it would
+    // outlive what the libraries linked beside it (the browser engine) rely on.
+    static QGuiApplication* const app = new QGuiApplication(argc, argv);
+    Q_UNUSED(app);
 }
 
 QImage toQImage(const RgbImage& rgb)

@@ -89,6 +89,8 @@ constexpr Caption kRussian[] = {
     {"Label12", u"Добавить разделитель"},
     {"Button4", u"Сохранить"},
     {"Button6", u"Сохр. HTML"},
+    {"ButtonSavePdf", u"Сохранить PDF"},
+    {"ButtonPrint", u"Печать…"},
     {"ButtonFSV", u"Во весь экран"},
     {"ButtonNSV", u"Вернуться в окно"},
     {"BSaveCSpread", u"Сохранить"},

@@ -3,12 +3,11 @@
 #include "core/Prompter.h"
 #include "core/TextFile.h"
 #include "gui/common/Texts.h"
+#include "pdf/DocumentPage.h"
 
 #include <QEventLoop>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
-#include <QWebEngineSettings>
-#include <QWebEngineUrlRequestInterceptor>
 
 namespace kestrava {
 
@@ -17,36 +16,11 @@ namespace {
 // setContent takes pages up to 2 MB; a larger one is loaded from its file.
 constexpr std::uintmax_t kMaxContentBytes = 1'900'000;
 
-class LocalOnly : public QWebEngineUrlRequestInterceptor
-{
-public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-    void interceptRequest(QWebEngineUrlRequestInfo& info) override
-    {
-        const QString scheme = info.requestUrl().scheme();
-        if (scheme != QLatin1String("file") && scheme != QLatin1String("data"))
-            info.block(true);
-    }
-};
-
-void keepLocal(QWebEngineProfile* profile)
-{
-    static LocalOnly* interceptor = nullptr;
-    if (!interceptor) {
-        interceptor = new LocalOnly(profile);
-        profile->setUrlRequestInterceptor(interceptor);
-    }
-}
-
 } // namespace
 
 HtmlView::HtmlView(QWidget* parent) : QWebEngineView(parent)
 {
-    keepLocal(page()->profile());
-    QWebEngineSettings* settings = page()->settings();
-    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    settings->setAttribute(QWebEngineSettings::AutoLoadImages, true);
+    makeDocumentOnly(*page());
     setContextMenuPolicy(Qt::NoContextMenu);
     connect(this, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
     connect(this, &QWebEngineView::loadFinished, this, [this] { m_loading = false; });

@@ -11,8 +11,12 @@
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 #include "gui/reading/ReadingSession.h"
+#include "pdf/PagePdf.h"
 
 #include <QHBoxLayout>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -49,6 +53,9 @@ CardTablePage::CardTablePage(AppState& state, QWidget* parent)
         makeButton(QStringLiteral("ButtonSaveRTF"), QStringLiteral("Save RTF"), toolbar);
     auto* saveHtmlButton =
         makeButton(QStringLiteral("Button6"), QStringLiteral("Save HTML"), toolbar);
+    m_savePdfButton =
+        makeButton(QStringLiteral("ButtonSavePdf"), QStringLiteral("Save PDF"), toolbar);
+    m_printButton = makeButton(QStringLiteral("ButtonPrint"), QStringLiteral("Print…"), toolbar);
     auto* screenshotButton =
         makeButton(QStringLiteral("ButtonScreenshot"), QStringLiteral("Screenshot"), toolbar);
     m_newReadingButton =
@@ -64,8 +71,9 @@ CardTablePage::CardTablePage(AppState& state, QWidget* parent)
     bar->setContentsMargins(4, 2, 4, 2);
     bar->addWidget(nameLabel);
     bar->addWidget(m_name, 1);
-    for (QPushButton* button : {m_saveSrml, saveRtfButton, saveHtmlButton, screenshotButton,
-                                m_newReadingButton, m_fullScreenButton, m_restoreButton})
+    for (QPushButton* button :
+         {m_saveSrml, saveRtfButton, saveHtmlButton, m_savePdfButton, m_printButton,
+          screenshotButton, m_newReadingButton, m_fullScreenButton, m_restoreButton})
         bar->addWidget(button);
 
     m_views = named(new QStackedWidget(m_panel), QStringLiteral("PanelViews"));
@@ -122,6 +130,14 @@ CardTablePage::CardTablePage(AppState& state, QWidget* parent)
     connect(m_saveSrml, &QPushButton::clicked, this, &CardTablePage::Button4Click);
     connect(saveRtfButton, &QPushButton::clicked, this, &CardTablePage::saveRtf);
     connect(saveHtmlButton, &QPushButton::clicked, this, &CardTablePage::saveHtml);
+    connect(m_savePdfButton, &QPushButton::clicked, this, &CardTablePage::savePdf);
+    connect(m_printButton, &QPushButton::clicked, this, &CardTablePage::print);
+    connect(m_report, &QWebEngineView::printFinished, this, [this](bool success) {
+        m_printer.reset();
+        m_printButton->setEnabled(true);
+        if (!success)
+            m_state.prompter().tell("The reading could not be printed.");
+    });
     connect(screenshotButton, &QPushButton::clicked, this, &CardTablePage::screenshot);
     connect(m_fullScreenButton, &QPushButton::clicked, this, &CardTablePage::fullScreenRequested);
     connect(m_restoreButton, &QPushButton::clicked, this, &CardTablePage::restoreRequested);
@@ -133,6 +149,8 @@ void CardTablePage::putPanelBack()
     layout()->addWidget(m_panel);
     m_panel->show();
 }
+
+CardTablePage::~CardTablePage() = default;
 
 void CardTablePage::setFullScreen(bool on)
 {
@@ -247,6 +265,59 @@ void CardTablePage::saveHtml()
     m_tabs->setCurrentIndex(2);
     ADockTabSet();
     guarded(m_state.prompter(), [this] { m_preview->saveAs(m_state.prompter(), {}); });
+}
+
+void CardTablePage::showReport()
+{
+    m_tabs->setCurrentIndex(1);
+    ADockTabSet();
+    m_report->waitUntilLoaded();
+}
+
+void CardTablePage::savePdf()
+{
+    guarded(m_state.prompter(), [this] {
+        Prompter& prompter = m_state.prompter();
+        const auto file = prompter.chooseSaveFile("Save PDF", "PDF Document (*.pdf)", startFile());
+        if (!file)
+            return;
+        std::error_code error;
+        if (std::filesystem::exists(*file, error) &&
+            prompter.ask(file->string() + " already exists.\nDo you want to replace it?") !=
+                Answer::Yes)
+            return;
+        showReport();
+        // The engine prints on its own time; one print at a time.
+        m_savePdfButton->setEnabled(false);
+        const QPointer<CardTablePage> self(this);
+        printPageToPdf(*m_report->page(), [self, target = *file](const QByteArray& pdf) {
+            if (!self)
+                return;
+            self->m_savePdfButton->setEnabled(true);
+            guarded(self->m_state.prompter(), [&] {
+                writePdf(target, pdf);
+                emit self->pdfSaved(pathText(target));
+            });
+        });
+    });
+}
+
+void CardTablePage::print()
+{
+    guarded(m_state.prompter(), [this] {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setPageLayout(readingPageLayout());
+        const bool chosen = m_choosePrinter ? m_choosePrinter(*printer, this) : [&] {
+            QPrintDialog dialog(printer.get(), this);
+            return dialog.exec() == QDialog::Accepted;
+        }();
+        if (!chosen)
+            return;
+        showReport();
+        m_printButton->setEnabled(false);
+        m_printer = std::move(printer);
+        m_report->print(m_printer.get());
+    });
 }
 
 void CardTablePage::screenshot()

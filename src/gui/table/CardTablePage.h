@@ -2,9 +2,12 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
@@ -24,6 +27,7 @@ class CardTablePage : public QWidget
 
 public:
     CardTablePage(AppState& state, QWidget* parent);
+    ~CardTablePage() override;
 
     // The container of toolbar, views and tab strip, which full screen moves
     // onto the main window.
@@ -40,16 +44,25 @@ public:
     void Button4Click();
     void saveRtf();
     void saveHtml();
+    void savePdf();
+    void print();
     void screenshot();
+
+    // Asks for the printer and its settings; false when the user cancels.
+    // The system's print dialog unless a test stands in its own printer.
+    using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent)>;
+    void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
 
 signals:
     void fullScreenRequested();
     void restoreRequested();
     void newReadingRequested();
+    void pdfSaved(const QString& file);
 
 private:
     void showRendering();
     void reloadHtmlViews();
+    void showReport();
     std::filesystem::path startFile() const;
 
     AppState& m_state;
@@ -57,6 +70,8 @@ private:
     QWidget* m_panel;
     QLineEdit* m_name;
     QPushButton* m_saveSrml;
+    QPushButton* m_savePdfButton;
+    QPushButton* m_printButton;
     QPushButton* m_fullScreenButton;
     QPushButton* m_restoreButton;
     QPushButton* m_newReadingButton;
@@ -67,6 +82,9 @@ private:
     HtmlView* m_preview;
     QTextEdit* m_richText;
     QTabBar* m_tabs;
+    PrinterChooser m_choosePrinter;
+    // The printer of the print job under way; the view prints onto it until it finishes.
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace kestrava

@@ -16,10 +16,14 @@ std::string shellQuote(const std::string& text)
 
 CliResult runCli(const std::string& arguments)
 {
+    return runProgram(shellQuote(KESTRAVA_CLI) + " " + arguments);
+}
+
+CliResult runProgram(const std::string& commandLine)
+{
     const auto errPath =
         std::filesystem::temp_directory_path() / ("kestrava-cli-err-" + std::to_string(::getpid()));
-    const std::string command =
-        shellQuote(KESTRAVA_CLI) + " " + arguments + " 2>" + shellQuote(errPath.string());
+    const std::string command = commandLine + " 2>" + shellQuote(errPath.string());
     CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)

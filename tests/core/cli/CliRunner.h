@@ -13,6 +13,8 @@ struct CliResult
 
 // Runs the built kestrava-cli with the given arguments (each quoted for the shell).
 CliResult runCli(const std::string& arguments);
+// Runs a shell command line (a tool that checks what the CLI wrote).
+CliResult runProgram(const std::string& commandLine);
 std::string shellQuote(const std::string& text);
 
 } // namespace kestrava::test

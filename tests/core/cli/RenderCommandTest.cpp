@@ -27,6 +27,7 @@ protected:
         Preferences prefs;
         prefs.selectedDeck.emplace("Deck");
         prefs.sourceChecks = {true};
+        prefs.addName = true;
         std::filesystem::create_directories(home.folder().cards() / "Deck");
         std::filesystem::create_directories(home.folder().xfiles());
         saveSettings(home.folder(), prefs);
@@ -133,6 +134,81 @@ TEST_F(RenderCommand, MissingReadingIsAnError)
     EXPECT_NE(result.exitCode, 0);
     EXPECT_TRUE(result.err.starts_with("kestrava-cli: "));
 }
+
+#ifdef KESTRAVA_HAVE_PDF
+
+// The printed page as a PDF reader sees it: its text, its paper and its pictures.
+struct PdfReading
+{
+    std::string text;
+    std::string info;
+    std::string images;
+};
+
+PdfReading readPdf(const std::filesystem::path& pdf)
+{
+    const std::string file = shellQuote(pdf.string());
+    const auto text = runProgram("pdftotext -layout " + file + " -");
+    const auto info = runProgram("pdfinfo " + file);
+    const auto images = runProgram("pdfimages -list " + file);
+    if (text.exitCode != 0 || info.exitCode != 0 || images.exitCode != 0)
+        ADD_FAILURE() << "poppler-utils (scripts/setup --tests) cannot read " << pdf << ": "
+                      << text.err << info.err << images.err;
+    return {text.out, info.out, images.out};
+}
+
+TEST_F(RenderCommand, PdfIsTheReportOnA4Paper)
+{
+    const auto result = render("--pdf " + out("r.pdf") + " --report " + out("r.html"));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.out.empty());
+    // A headless run says nothing about its engine.
+    EXPECT_TRUE(result.err.empty()) << result.err;
+
+    const PdfReading pdf = readPdf(home.root() / "r.pdf");
+    for (const char* shown : {"ONE", "Anna", "T5 (Normal)", "The heart", "Will."})
+        EXPECT_NE(pdf.text.find(shown), std::string::npos) << shown << " in\n" << pdf.text;
+    EXPECT_NE(pdf.info.find("Page size:       594.96 x 841.92 pts (A4)"), std::string::npos)
+        << pdf.info;
+    // The card's picture is printed, not only its text: one image below the header lines.
+    EXPECT_GE(std::count(pdf.images.begin(), pdf.images.end(), '\n'), 3) << pdf.images;
+    // The other pages are written as ever beside the PDF.
+    EXPECT_EQ(readLines(home.root() / "r.html").back(), "<br /></body></html>");
+}
+
+TEST_F(RenderCommand, PdfFromARelativeProgramFolderShowsItsPictures)
+{
+    const auto result = runProgram("cd " + shellQuote(home.root().parent_path().string()) + " && " +
+                                   shellQuote(KESTRAVA_CLI) + " --home " +
+                                   shellQuote(home.root().filename().string()) + " render " +
+                                   shellQuote(reading.string()) + " --pdf " + out("r.pdf"));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const PdfReading pdf = readPdf(home.root() / "r.pdf");
+    EXPECT_GE(std::count(pdf.images.begin(), pdf.images.end(), '\n'), 3) << pdf.images;
+}
+
+TEST_F(RenderCommand, PdfThatCannotBeWrittenIsAnError)
+{
+    // A folder in the file's place; root is refused as well.
+    std::filesystem::create_directories(home.root() / "r.pdf");
+    const auto result = render("--pdf " + out("r.pdf"));
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_NE(result.err.find("r.pdf"), std::string::npos) << result.err;
+    EXPECT_TRUE(std::filesystem::is_directory(home.root() / "r.pdf"));
+    EXPECT_TRUE(std::filesystem::is_empty(home.root() / "r.pdf"));
+}
+
+#else
+
+TEST_F(RenderCommand, PdfNeedsTheDesktopBuild)
+{
+    const auto result = render("--pdf " + out("r.pdf"));
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_NE(result.err.find("--pdf is not available"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(home.root() / "r.pdf"));
+}
+
+#endif
 
 } // namespace
 } // namespace kestrava::test

@@ -2,11 +2,16 @@
 #include "gui/app/AppState.h"
 #include "gui/common/Texts.h"
 #include "gui/reading/ReadingSession.h"
+#include "gui/table/CardTablePage.h"
 #include "support/GuiFixture.h"
 
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -28,6 +33,82 @@ std::unique_ptr<MainWindow> dealt(ProgramFixture& fixture)
     if (!window->pages()->isTabVisible(MainWindow::CardTable))
         qFatal("the deal did not reach the card table");
     return window;
+}
+
+// A deal for a named person whose name the report carries.
+std::unique_ptr<MainWindow> dealtForAnna(ProgramFixture& fixture)
+{
+    auto window = fixture.start();
+    window->state().preferences.addName = true;
+    window->state().announcePreferences();
+    QTest::keyClicks(widget<QLineEdit>(window.get(), "LabeledEdit1"), QStringLiteral("Anna Maria"));
+    clickListEntry(window.get(), "ListBox3", QStringLiteral("Three Cards"));
+    click(window.get(), "Button2");
+    return window;
+}
+
+// What a PDF reader finds in a file: its text, its paper and its pictures.
+struct PdfReading
+{
+    QString text;
+    QString info;
+    QString images;
+
+    bool onA4() const
+    {
+        const auto size =
+            QRegularExpression(QStringLiteral("Page size: +([0-9.]+) x ([0-9.]+) pts")).match(info);
+        return size.hasMatch() && qRound(size.captured(1).toDouble()) == 595 &&
+               qRound(size.captured(2).toDouble()) == 842;
+    }
+    int pages() const
+    {
+        return QRegularExpression(QStringLiteral("Pages: +([0-9]+)"))
+            .match(info)
+            .captured(1)
+            .toInt();
+    }
+    // pdfimages lists two header lines, then one line per picture.
+    qsizetype pictures() const { return images.count(QLatin1Char('\n')) - 2; }
+};
+
+PdfReading readPdf(const std::filesystem::path& pdf)
+{
+    const QString file = pathText(pdf);
+    const auto run = [&](const QString& tool, const QStringList& arguments) {
+        QProcess process;
+        process.start(tool, arguments);
+        if (!process.waitForFinished(30000) || process.exitCode() != 0)
+            qWarning("%s (poppler-utils, scripts/setup --tests) cannot read %s: %s",
+                     qPrintable(tool), qPrintable(file),
+                     process.readAllStandardError().constData());
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    return {run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), file, QStringLiteral("-")}),
+            run(QStringLiteral("pdfinfo"), {file}),
+            run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})};
+}
+
+// The spread, the person, the title of every card that fell and the cards'
+// pictures are printed, on A4 paper.
+void verifyPrintedReading(MainWindow& window, const std::filesystem::path& pdf)
+{
+    const PdfReading reading = readPdf(pdf);
+    QVERIFY2(reading.onA4(), qPrintable(reading.info));
+    QVERIFY2(reading.text.contains(QStringLiteral("THREE CARDS")), qPrintable(reading.text));
+    QVERIFY2(reading.text.contains(QStringLiteral("Name: Anna Maria")), qPrintable(reading.text));
+    const auto titles = window.state().titleList();
+    const Lines& fortune = window.state().session().rendered().fortune;
+    QCOMPARE(fortune.size(), 3u);
+    for (const std::string& id : fortune) {
+        // "Title 1" must not be found in "Title 12".
+        const QRegularExpression title(
+            QRegularExpression::escape(QString::fromStdString(titles[std::stoul(id)])) +
+            QStringLiteral("(?![0-9])"));
+        QVERIFY2(reading.text.contains(title), qPrintable(title.pattern() + reading.text));
+    }
+    // The three cards on the table and the first card's picture beside its text.
+    QVERIFY2(reading.pictures() >= 4, qPrintable(reading.images));
 }
 
 void setName(QWidget* window, const QString& name)
@@ -55,6 +136,12 @@ private slots:
     void saveHtmlShowsAndSavesTheExportPage();
     void saveHtmlAsksBeforeReplacing();
     void saveHtmlReportsAFailedSave();
+    void savePdfPrintsTheReportOnA4();
+    void savePdfAsksBeforeReplacing_data();
+    void savePdfAsksBeforeReplacing();
+    void savePdfReportsAFailedSave();
+    void printPrintsTheReportOnTheChosenPrinter();
+    void printCancelledPrintsNothing();
     void exportsStartOnTheDesktopOnlyWhenItExists();
     void fullScreenAndBackToNewReading();
     void alwaysFullScreenTakesADealToFullScreen();
@@ -249,6 +336,130 @@ void TableTest::saveHtmlReportsAFailedSave()
 
     QTRY_COMPARE_WITH_TIMEOUT(fixture.prompter.messages.size(), 1u, 20000);
     QVERIFY(fixture.prompter.messages.front().starts_with("Cannot save "));
+}
+
+void TableTest::savePdfPrintsTheReportOnA4()
+{
+    ProgramFixture fixture;
+    const auto window = dealtForAnna(fixture);
+    auto* page = window->findChild<CardTablePage*>();
+    QSignalSpy saved(page, &CardTablePage::pdfSaved);
+    const auto target = fixture.home().root() / "reading.pdf";
+    fixture.prompter.files.push_back(target);
+    auto* button = widget<QPushButton>(window.get(), "ButtonSavePdf");
+    QCOMPARE(button->accessibleName().isEmpty() ? button->text() : button->accessibleName(),
+             QStringLiteral("Save PDF"));
+    click(window.get(), "ButtonSavePdf");
+
+    QCOMPARE(fixture.prompter.dialogFilters.back(), std::string("PDF Document (*.pdf)"));
+    // The page printed is the report, shown while it prints; one print at a time.
+    QCOMPARE(widget<QTabBar>(window.get(), "DockTabSet1")->currentIndex(), 1);
+    QVERIFY(!button->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(saved.size(), 1, 30000);
+    QVERIFY(button->isEnabled());
+    QCOMPARE(saved.front().front().toString(), pathText(target));
+    QVERIFY(fixture.prompter.messages.empty());
+    verifyPrintedReading(*window, target);
+}
+
+void TableTest::savePdfAsksBeforeReplacing_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("No") << int(Answer::No) << false;
+    QTest::newRow("Cancel") << int(Answer::Cancel) << false;
+    QTest::newRow("Yes") << int(Answer::Yes) << true;
+}
+
+void TableTest::savePdfAsksBeforeReplacing()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    ProgramFixture fixture;
+    const auto window = dealtForAnna(fixture);
+    QSignalSpy saved(window->findChild<CardTablePage*>(), &CardTablePage::pdfSaved);
+    fixture.home().writeRaw("reading.pdf", "old");
+    const auto target = fixture.home().root() / "reading.pdf";
+    fixture.prompter.files.push_back(target);
+    fixture.prompter.answers.push_back(static_cast<Answer>(answer));
+    click(window.get(), "ButtonSavePdf");
+
+    QCOMPARE(
+        fixture.prompter.questions,
+        std::vector<std::string>{target.string() + " already exists.\nDo you want to replace it?"});
+    if (replaced) {
+        QTRY_COMPARE_WITH_TIMEOUT(saved.size(), 1, 30000);
+        QVERIFY(readFile(target).starts_with("%PDF-"));
+    } else {
+        QTest::qWait(500);
+        QCOMPARE(readFile(target), std::string("old"));
+        QVERIFY(widget<QPushButton>(window.get(), "ButtonSavePdf")->isEnabled());
+    }
+}
+
+void TableTest::savePdfReportsAFailedSave()
+{
+    ProgramFixture fixture;
+    const auto window = dealtForAnna(fixture);
+    QSignalSpy saved(window->findChild<CardTablePage*>(), &CardTablePage::pdfSaved);
+    // A folder in the file's place: the document cannot be written there.
+    const auto target = fixture.home().root() / "reading.pdf";
+    std::filesystem::create_directories(target);
+    fixture.prompter.files.push_back(target);
+    fixture.prompter.answers.push_back(Answer::Yes);
+    click(window.get(), "ButtonSavePdf");
+
+    QTRY_COMPARE_WITH_TIMEOUT(fixture.prompter.messages.size(), 1u, 30000);
+    QVERIFY2(fixture.prompter.messages.front().find("reading.pdf") != std::string::npos,
+             fixture.prompter.messages.front().c_str());
+    QCOMPARE(saved.size(), 0);
+    QVERIFY(std::filesystem::is_empty(target));
+    QVERIFY(widget<QPushButton>(window.get(), "ButtonSavePdf")->isEnabled());
+}
+
+void TableTest::printPrintsTheReportOnTheChosenPrinter()
+{
+    ProgramFixture fixture;
+    const auto window = dealtForAnna(fixture);
+    const auto target = fixture.home().root() / "printed.pdf";
+    QPageLayout offered;
+    window->findChild<CardTablePage*>()->setPrinterChooser([&](QPrinter& printer, QWidget*) {
+        offered = printer.pageLayout();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pathText(target));
+        return true;
+    });
+    auto* button = widget<QPushButton>(window.get(), "ButtonPrint");
+    QCOMPARE(button->text(), QStringLiteral("Print…"));
+    click(window.get(), "ButtonPrint");
+
+    // The dialog starts on A4 portrait.
+    QCOMPARE(offered.pageSize().id(), QPageSize::A4);
+    QCOMPARE(offered.orientation(), QPageLayout::Portrait);
+    QCOMPARE(widget<QTabBar>(window.get(), "DockTabSet1")->currentIndex(), 1);
+    QVERIFY(!button->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), 30000);
+    QVERIFY(fixture.prompter.messages.empty());
+    // The engine prints each page as a picture onto the printer, on the paper chosen.
+    const PdfReading printed = readPdf(target);
+    QVERIFY2(printed.onA4(), qPrintable(printed.info));
+    QVERIFY(printed.pages() >= 1);
+    QCOMPARE(printed.pictures(), printed.pages());
+}
+
+void TableTest::printCancelledPrintsNothing()
+{
+    ProgramFixture fixture;
+    const auto window = dealtForAnna(fixture);
+    int asked = 0;
+    window->findChild<CardTablePage*>()->setPrinterChooser([&](QPrinter&, QWidget*) {
+        ++asked;
+        return false;
+    });
+    click(window.get(), "ButtonPrint");
+    QCOMPARE(asked, 1);
+    QVERIFY(widget<QPushButton>(window.get(), "ButtonPrint")->isEnabled());
+    QVERIFY(fixture.prompter.messages.empty());
 }
 
 void TableTest::exportsStartOnTheDesktopOnlyWhenItExists()
