@@ -61,14 +61,14 @@ void MainWindow::buildPages()
     AppState& state = *m_state;
     m_newReading = named(new NewReadingPage(state, m_pages), QStringLiteral("TabSheet2"));
     m_cardTable = named(new CardTablePage(state, m_pages), QStringLiteral("TabSheet3"));
+    m_myReadings = named(new MyReadingsPage(state, m_pages), QStringLiteral("TabSheet4"));
     m_decks = named(new MyDecksPage(state, m_pages), QStringLiteral("TabSheet9"));
     m_preferences = named(new PreferencesPage(state, m_pages), QStringLiteral("TabSheet1"));
     m_about = named(new AboutPage(state, m_pages), QStringLiteral("TabSheet5"));
 
     m_pages->addTab(m_newReading, QStringLiteral("New Reading"));
     m_pages->addTab(m_cardTable, QStringLiteral("Card Table"));
-    m_pages->addTab(named(new MyReadingsPage(state, m_pages), QStringLiteral("TabSheet4")),
-                    QStringLiteral("My Readings"));
+    m_pages->addTab(m_myReadings, QStringLiteral("My Readings"));
     // Holds the working lists in the design; here a page whose tab never shows.
     m_pages->addTab(named(new QWidget(m_pages), QStringLiteral("TabSheetSys")),
                     QStringLiteral("SYS"));

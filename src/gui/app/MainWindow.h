@@ -15,6 +15,7 @@ class AppState;
 class CardTablePage;
 class ManualChoicePanel;
 class MyDecksPage;
+class MyReadingsPage;
 class NewReadingPage;
 class PreferencesPage;
 
@@ -60,6 +61,7 @@ private:
     NewReadingPage* m_newReading = nullptr;
     CardTablePage* m_cardTable = nullptr;
     MyDecksPage* m_decks = nullptr;
+    MyReadingsPage* m_myReadings = nullptr;
     PreferencesPage* m_preferences = nullptr;
     AboutPage* m_about = nullptr;
     ManualChoicePanel* m_manualChoice = nullptr;
