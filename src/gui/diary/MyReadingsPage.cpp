@@ -73,7 +73,6 @@ MyReadingsPage::MyReadingsPage(AppState& state, QWidget* parent) : QWidget(paren
         makeLabeledEdit(QStringLiteral("EditFilter"), QStringLiteral("Filter:"), group);
     m_filter = filter.edit;
     m_filter->setClearButtonEnabled(true);
-    m_filter->setPlaceholderText(QStringLiteral("name, person, spread, date or question"));
 
     auto* list = named(new ReadingsList(group), QStringLiteral("FileListBox1"));
     list->onActivate = [this] {
