@@ -230,9 +230,11 @@ void DiaryTest::loadChecksTheDeck_data()
     QTest::addColumn<QString>("deck");
     QTest::addColumn<int>("card");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("majors only on the majors") << QStringLiteral("Majors") << 22 << true;
-    QTest::newRow("card 23 on the majors") << QStringLiteral("Majors") << 23 << false;
-    QTest::newRow("card 23 on the full deck") << QStringLiteral("Full") << 23 << true;
+    QTest::addColumn<bool>("fullScreen");
+    QTest::newRow("majors only on the majors") << QStringLiteral("Majors") << 22 << true << false;
+    QTest::newRow("card 23 on the majors") << QStringLiteral("Majors") << 23 << false << true;
+    QTest::newRow("card 23 on the full deck") << QStringLiteral("Full") << 23 << true << false;
+    QTest::newRow("always full screen") << QStringLiteral("Full") << 23 << true << true;
 }
 
 void DiaryTest::loadChecksTheDeck()
@@ -240,9 +242,11 @@ void DiaryTest::loadChecksTheDeck()
     QFETCH(QString, deck);
     QFETCH(int, card);
     QFETCH(bool, shown);
+    QFETCH(bool, fullScreen);
     ProgramFixture fixture;
     fixture.home().writeLines("database/Kept.srml", reading({0, 5, card}));
     auto window = fixture.start();
+    window->state().preferences.fullScreenCardTable = fullScreen;
     window->pages()->setCurrentIndex(MainWindow::MyDecks);
     clickListEntry(window.get(), "FileListBox2", deck);
     window->pages()->setCurrentIndex(MainWindow::MyReadings);
@@ -255,6 +259,7 @@ void DiaryTest::loadChecksTheDeck()
     QTest::keyClick(list, Qt::Key_Return);
 
     QCOMPARE(window->pages()->isTabVisible(MainWindow::CardTable), shown);
+    QCOMPARE(window->pages()->isVisible(), !(shown && fullScreen));
     if (shown) {
         QCOMPARE(window->pages()->currentIndex(), int(MainWindow::CardTable));
         QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(), QStringLiteral("Kept"));
