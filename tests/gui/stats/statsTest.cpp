@@ -92,6 +92,13 @@ QStringList rowsOf(QTreeWidget* tree)
     return rows;
 }
 
+// A double click as the mouse makes it: a click, then the second press.
+void doubleClick(QTreeWidget* tree, const QPoint& at)
+{
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+}
+
 void choosePeriod(MainWindow* window, int index)
 {
     auto* period = widget<QComboBox>(window, "ComboBoxStatsPeriod");
@@ -226,7 +233,7 @@ void StatsTest::doubleClickLoadsTheReading()
     QTreeWidgetItem* yesterday = readings->topLevelItem(1);
     QCOMPARE(yesterday->text(0), QStringLiteral("Yesterday"));
     const QPoint at = readings->visualItemRect(yesterday).center();
-    QTest::mouseDClick(readings->viewport(), Qt::LeftButton, {}, at);
+    doubleClick(readings, at);
 
     QCOMPARE(window->state().session().reading(),
              readLines(fixture.folder().diary() / "Yesterday.srml"));
@@ -238,8 +245,7 @@ void StatsTest::doubleClickLoadsTheReading()
     openStatistics(window.get());
     clickBar(window.get(), 7);
     std::filesystem::remove(fixture.folder().database() / "Last year.srml");
-    QTest::mouseDClick(readings->viewport(), Qt::LeftButton, {},
-                       readings->visualItemRect(readings->topLevelItem(0)).center());
+    doubleClick(readings, readings->visualItemRect(readings->topLevelItem(0)).center());
     QCOMPARE(fixture.prompter.messages.size(), std::size_t{1});
     QVERIFY2(fixture.prompter.messages.front().find("Last year") != std::string::npos,
              fixture.prompter.messages.front().c_str());
