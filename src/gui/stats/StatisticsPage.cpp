@@ -1,6 +1,7 @@
 #include "gui/stats/StatisticsPage.h"
 
 #include "core/Error.h"
+#include "core/cards/Card.h"
 #include "core/srml/TitleSet.h"
 #include "core/stats/StatsReport.h"
 #include "gui/app/AppState.h"
@@ -9,8 +10,8 @@
 #include "gui/common/Widgets.h"
 #include "gui/reading/ReadingSession.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -40,7 +41,7 @@ struct StatisticsTexts
     QString readingColumn, storeColumn, dateColumn, positionColumn;
     QString spread, numberColumn, meaningColumn, topColumn;
     QString clickBar, cardFell, reversedWord;
-    QString readings, majors, blank, mostFrequent;
+    QString readings, majors, suit, blank, mostFrequent;
     QString nothing, undated, malformed;
 };
 
@@ -71,6 +72,7 @@ const StatisticsTexts kEnglish{
     QStringLiteral("reversed"),
     QStringLiteral("Readings: %1. Cards that fell: %2. A fair shuffle gives each card %3."),
     QStringLiteral("Majors"),
+    QStringLiteral("Suit"),
     QStringLiteral("Blank"),
     QStringLiteral("Most frequent:"),
     QStringLiteral("No saved readings to count."),
@@ -104,6 +106,7 @@ const StatisticsTexts kRussian{
     QStringLiteral("перевёрнута"),
     QStringLiteral("Раскладов: %1. Выпало карт: %2. При честном тасовании на карту: %3."),
     QStringLiteral("Старшие арканы"),
+    QStringLiteral("Масть"),
     QStringLiteral("Пустые"),
     QStringLiteral("Чаще всего:"),
     QStringLiteral("Нет сохранённых раскладов."),
@@ -120,13 +123,6 @@ const StatisticsTexts& textsFor(const QString& language)
 QString storeName(const StatisticsTexts& texts, Store store)
 {
     return store == Store::Diary ? texts.diary : texts.database;
-}
-
-// The identifier keeps every category apart, even where two titles are the
-// same (four court cards with empty rank words).
-QString categoryOf(int card, const QString& title)
-{
-    return QString::number(card) + QLatin1Char(' ') + title;
 }
 
 constexpr int kStoreRole = Qt::UserRole;
@@ -182,9 +178,9 @@ StatisticsPage::StatisticsPage(AppState& state, QWidget* parent)
     m_readings->setHeaderLabels(
         {m_texts.readingColumn, m_texts.storeColumn, m_texts.dateColumn, m_texts.positionColumn});
     m_readings->setRootIsDecorated(false);
-    m_readings->setColumnWidth(0, 150);
-    m_readings->setColumnWidth(1, 70);
-    m_readings->setColumnWidth(2, 110);
+    m_readings->setColumnWidth(0, 110);
+    m_readings->setColumnWidth(1, 66);
+    m_readings->setColumnWidth(2, 106);
     m_positions->setColumnCount(3);
     m_positions->setHorizontalHeaderLabels(
         {m_texts.numberColumn, m_texts.meaningColumn, m_texts.topColumn});
@@ -340,13 +336,11 @@ void StatisticsPage::fillChart(const CardStatistics& stats)
 
     auto* normal = new QBarSet(m_texts.normal);
     auto* reversed = new QBarSet(m_texts.reversed);
-    QStringList categories;
     int highest = 0;
     for (int card = 0; card < kCardIdentifiers; ++card) {
         const CardCount& count = stats.cards[static_cast<std::size_t>(card)];
         *normal << count.count - count.reversed;
         *reversed << count.reversed;
-        categories << categoryOf(card, title(card));
         highest = std::max(highest, count.count);
     }
     auto* bars = named(new QStackedBarSeries, QStringLiteral("SeriesStatsCards"));
@@ -362,14 +356,32 @@ void StatisticsPage::fillChart(const CardStatistics& stats)
     line->append(kCardIdentifiers - 0.5, fair);
     m_chart->addSeries(line);
 
-    auto* cardsAxis = new QBarCategoryAxis;
-    cardsAxis->append(categories);
-    cardsAxis->setLabelsAngle(-90);
+    // 79 titles do not fit under 79 bars: the axis names the groups of the
+    // catalogue, and a bar tells its title when hovered or clicked.
+    auto* cardsAxis = named(new QCategoryAxis, QStringLiteral("AxisStatsCards"));
+    cardsAxis->setRange(-0.5, kCardIdentifiers - 0.5);
+    cardsAxis->setStartValue(0.5);
+    cardsAxis->append(m_texts.majors, kMajorCards + 0.5);
+    for (int s = 0; s < 4; ++s) {
+        QString name = static_cast<std::size_t>(s) < m_suits.size()
+                           ? toQt(m_suits[static_cast<std::size_t>(s)]).trimmed()
+                           : QString();
+        // Each group needs a name of its own.
+        if (name.isEmpty() || cardsAxis->categoriesLabels().contains(name))
+            name = QStringLiteral("%1 %2").arg(m_texts.suit).arg(s + 1);
+        cardsAxis->append(name, kMajorCards + 14 * (s + 1) + 0.5);
+    }
+    cardsAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
     QFont small = cardsAxis->labelsFont();
-    small.setPointSizeF(6);
+    small.setPointSizeF(7);
     cardsAxis->setLabelsFont(small);
     auto* countAxis = new QValueAxis;
-    countAxis->setRange(0, std::max(1.0, std::ceil(std::max<double>(highest, fair) * 1.1)));
+    countAxis->setRange(0, std::max(4.0, std::ceil(std::max<double>(highest, fair) * 1.1)));
+    countAxis->applyNiceNumbers();
+    // Whole numbers between the ticks: counts have no fractions.
+    countAxis->setTickType(QValueAxis::TicksDynamic);
+    countAxis->setTickAnchor(0);
+    countAxis->setTickInterval(std::max(1.0, std::ceil(countAxis->max() / 5)));
     countAxis->setLabelFormat(QStringLiteral("%d"));
     countAxis->setLabelsFont(small);
     m_chart->addAxis(cardsAxis, Qt::AlignBottom);
