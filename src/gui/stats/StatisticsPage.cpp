@@ -178,9 +178,9 @@ StatisticsPage::StatisticsPage(AppState& state, QWidget* parent)
     m_readings->setHeaderLabels(
         {m_texts.readingColumn, m_texts.storeColumn, m_texts.dateColumn, m_texts.positionColumn});
     m_readings->setRootIsDecorated(false);
-    m_readings->setColumnWidth(0, 110);
-    m_readings->setColumnWidth(1, 66);
-    m_readings->setColumnWidth(2, 106);
+    m_readings->setColumnWidth(0, 100);
+    m_readings->setColumnWidth(1, 62);
+    m_readings->setColumnWidth(2, 114);
     m_positions->setColumnCount(3);
     m_positions->setHorizontalHeaderLabels(
         {m_texts.numberColumn, m_texts.meaningColumn, m_texts.topColumn});
