@@ -125,6 +125,7 @@ constexpr Caption kRussian[] = {
     {"Label60", u"Шаблон формата даты и времени:"},
     {"GroupBox17", u"Установки кодовой страницы"},
     {"Label64", u"Язык: Русский"},
+    {"TabSheetStatistics", u"Статистика"},
 };
 
 // Widths that the longer or shorter texts need.
