@@ -23,7 +23,7 @@ CardToolPage::CardToolPage(AppState& state, QWidget* parent, const CardToolNames
       m_checks(named(new QListWidget(this), names.checkList)),
       m_selectAll(makeCheck(names.selectAll, QStringLiteral("Select All"), this)),
       m_button(makeButton(names.button, names.buttonCaption, this)),
-      m_view(named(new HtmlView(this), names.view))
+      m_view(named(new HtmlView(this), names.view)), m_side(new QVBoxLayout)
 {
     m_cards->setAccessibleName(QStringLiteral("Cards"));
     m_checks->setAccessibleName(names.checkList == QLatin1String("CheckListBox2")
@@ -34,15 +34,14 @@ CardToolPage::CardToolPage(AppState& state, QWidget* parent, const CardToolNames
     m_view->setAccessibleName(names.buttonCaption);
     m_button->setEnabled(false);
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(m_cards, 3);
-    side->addWidget(m_checks, 2);
-    side->addWidget(m_selectAll);
-    side->addWidget(m_button);
+    m_side->addWidget(m_cards, 3);
+    m_side->addWidget(m_checks, 2);
+    m_side->addWidget(m_selectAll);
+    m_side->addWidget(m_button);
     m_cards->setFixedWidth(220);
     m_checks->setFixedWidth(220);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(side);
+    layout->addLayout(m_side);
     layout->addWidget(m_view, 1);
 
     connect(m_cards, &QListWidget::itemSelectionChanged, this, [this] { updateButton(); });
@@ -107,6 +106,21 @@ std::vector<bool> CardToolPage::checks() const
     for (int i = 0; i < m_checks->count(); ++i)
         checked.push_back(m_checks->item(i)->checkState() == Qt::Checked);
     return checked;
+}
+
+int CardToolPage::cardCount() const
+{
+    return m_cards->count();
+}
+
+void CardToolPage::showCard(int card)
+{
+    if (card < 1 || card > m_cards->count())
+        return;
+    m_cards->setCurrentRow(card - 1);
+    m_cards->scrollToItem(m_cards->currentItem());
+    updateButton();
+    buildPage();
 }
 
 void CardToolPage::updateButton()
