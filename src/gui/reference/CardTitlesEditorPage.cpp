@@ -57,6 +57,8 @@ CardTitlesEditorPage::CardTitlesEditorPage(AppState& state, QWidget* parent)
     auto* minorsGrid = new QGridLayout(minors);
     for (QGridLayout* grid : {majorsGrid, blankGrid, minorsGrid})
         grid->setVerticalSpacing(3);
+    // A gap between the two columns of ranks.
+    minorsGrid->setColumnMinimumWidth(2, 48);
 
     for (const TitleField& field : titleFields()) {
         QWidget* parentGroup = field.group == TitleGroup::Majors  ? majors
@@ -78,19 +80,23 @@ CardTitlesEditorPage::CardTitlesEditorPage(AppState& state, QWidget* parent)
             majorsGrid->addWidget(control, n % 11, 2 * (n / 11) + 1);
             continue;
         }
-        // Ranks in the first two columns, suits and the divider in the third.
+        // Ranks 1-7 and 8-14 side by side; below them the suits two by two,
+        // then the divider.
+        if (field.index == TitleSet::kDivider) {
+            minorsGrid->addWidget(label, 9, 0, 1, 3);
+            minorsGrid->addWidget(control, 9, 3);
+            continue;
+        }
         int row = 0;
         int column = 0;
-        if (field.index >= TitleSet::kFirstRank && field.index < TitleSet::kDivider) {
+        if (field.index >= TitleSet::kFirstRank) {
             const int k = field.index - TitleSet::kFirstRank;
             row = k % 7;
             column = k / 7;
-        } else if (field.index == TitleSet::kDivider) {
-            row = 5;
-            column = 2;
         } else {
-            row = field.index - TitleSet::kFirstSuit;
-            column = 2;
+            const int suit = field.index - TitleSet::kFirstSuit;
+            row = 7 + suit / 2;
+            column = suit % 2;
         }
         minorsGrid->addWidget(label, row, 2 * column);
         minorsGrid->addWidget(control, row, 2 * column + 1);
@@ -114,13 +120,11 @@ CardTitlesEditorPage::CardTitlesEditorPage(AppState& state, QWidget* parent)
 
     auto* left = new QVBoxLayout;
     left->addWidget(majors);
-    auto* below = new QHBoxLayout;
-    below->addWidget(blank, 0, Qt::AlignTop);
-    below->addWidget(settings, 1, Qt::AlignTop);
-    left->addLayout(below);
+    left->addWidget(blank, 0, Qt::AlignLeft);
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(minors);
+    right->addWidget(settings);
     right->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);

@@ -32,6 +32,7 @@ CardToolPage::CardToolPage(AppState& state, QWidget* parent, const CardToolNames
     m_selectAll->setAccessibleName(m_selectAll->text());
     m_button->setAccessibleName(m_button->text());
     m_view->setAccessibleName(names.buttonCaption);
+    m_caption = names.buttonCaption;
     m_button->setEnabled(false);
 
     m_side->addWidget(m_cards, 3);
@@ -138,6 +139,9 @@ void CardToolPage::buildPage()
         const std::vector<std::string> titles = m_state.titleList();
         const std::string title = titles.at(static_cast<std::size_t>(card));
         m_view->showFile(m_build(m_state, card, title, m_names, checks()));
+        // The page's pictures carry no text of their own: the view says what it shows.
+        m_view->setAccessibleName(
+            QStringLiteral("%1: card %2, %3").arg(m_caption).arg(card).arg(toQt(title)));
     });
 }
 

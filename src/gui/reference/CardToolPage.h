@@ -77,6 +77,7 @@ private:
     QPushButton* m_button;
     HtmlView* m_view;
     QVBoxLayout* m_side;
+    QString m_caption;
 };
 
 } // namespace kestrava

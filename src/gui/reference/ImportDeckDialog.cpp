@@ -54,7 +54,7 @@ ImportDeckDialog::ImportDeckDialog(AppState& state, QWidget* parent)
     setObjectName(QStringLiteral("ImportDeckDialog"));
     setWindowTitle(QStringLiteral("Import Deck"));
     setModal(true);
-    resize(780, 520);
+    resize(820, 560);
 
     const LabeledEdit folder = makeLabeledEdit(QStringLiteral("EditImportFolder"),
                                                QStringLiteral("Folder of pictures:"), this);
@@ -64,14 +64,16 @@ ImportDeckDialog::ImportDeckDialog(AppState& state, QWidget* parent)
         makeButton(QStringLiteral("ButtonImportBrowse"), QStringLiteral("Browse…"), this);
     auto* read =
         makeButton(QStringLiteral("ButtonImportRead"), QStringLiteral("Read Folder"), this);
+    auto* numberingGroup = makeGroup(QStringLiteral("GroupImportNumbering"),
+                                     QStringLiteral("Numbers in the file names"), this);
     m_detect = makeRadio(QStringLiteral("RadioImportDetect"),
-                         QStringLiteral("Numbers as the folder suggests"), this);
+                         QStringLiteral("As the folder suggests"), numberingGroup);
     m_identifiers = makeRadio(QStringLiteral("RadioImportIds"),
-                              QStringLiteral("Numbers 1–78 (the Fool is 21)"), this);
+                              QStringLiteral("1–78 (the Fool is 21)"), numberingGroup);
     m_common = makeRadio(QStringLiteral("RadioImportCommon"),
-                         QStringLiteral("Numbers 00–77 (the Fool is 00)"), this);
+                         QStringLiteral("00–77 (the Fool is 00)"), numberingGroup);
     m_justiceEight = makeCheck(QStringLiteral("CheckImportJusticeEight"),
-                               QStringLiteral("Trump 8 is Justice, 11 Strength"), this);
+                               QStringLiteral("Trump 8 is Justice, 11 Strength"), numberingGroup);
     m_detect->setChecked(true);
     m_mapping = named(new QListWidget(this), QStringLiteral("ListImportMapping"));
     m_mapping->setViewMode(QListView::IconMode);
@@ -108,25 +110,26 @@ ImportDeckDialog::ImportDeckDialog(AppState& state, QWidget* parent)
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
              browse, read, m_detect, m_identifiers, m_common, m_justiceEight, m_import, cancel})
         button->setAccessibleName(button->text());
-    m_import->setDefault(true);
+    // Return in the folder field reads the folder; it never imports.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder.label);
     folderRow->addWidget(m_folderEdit, 1);
     folderRow->addWidget(browse);
     folderRow->addWidget(read);
-    auto* numbering = new QHBoxLayout;
+    auto* numbering = new QVBoxLayout(numberingGroup);
     numbering->addWidget(m_detect);
     numbering->addWidget(m_identifiers);
     numbering->addWidget(m_common);
     numbering->addWidget(m_justiceEight);
-    numbering->addStretch();
     auto* left = new QVBoxLayout;
-    left->addLayout(numbering);
     left->addWidget(m_mapping, 1);
     left->addWidget(unplacedLabel);
     left->addWidget(m_unplaced);
     auto* right = new QVBoxLayout;
+    right->addWidget(numberingGroup);
     right->addLayout(form);
     right->addWidget(descriptionLabel);
     right->addWidget(m_description, 1);

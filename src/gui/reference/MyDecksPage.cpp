@@ -92,8 +92,11 @@ void MyDecksPage::showDeck()
     // A page that cannot be built leaves the view as it was, without a word.
     try {
         if (kestrava::showDeck(m_state.folder(), *deck, m_state.titleList(), m_state.preferences)
-                .pageWritten)
+                .pageWritten) {
             m_view->showFile(deckPageFile(m_state.folder()));
+            // Each picture has its number above and its title below it.
+            m_view->setAccessibleName(QStringLiteral("Deck page: %1").arg(toQt(*deck)));
+        }
     } catch (const std::exception&) {
     }
 }
