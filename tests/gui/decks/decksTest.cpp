@@ -118,6 +118,8 @@ void DecksTest::pngTrumpsBecomeADeckThatShowsAndDeals()
     QVERIFY(page.find("Sunrise/normal/21.jpg") != std::string::npos);
     QVERIFY(page.find("<span class=\"ch\">Designer:</span> Ann<br />") != std::string::npos);
     QVERIFY(page.find("Bright<br />") != std::string::npos);
+    QCOMPARE(widget<QWidget>(window.get(), "CppWebBrowser3")->accessibleName(),
+             QStringLiteral("Deck page: Sunrise"));
 
     clickListEntry(window.get(), "ListBox3", QStringLiteral("Path of Trumps"));
     click(window.get(), "Button2");
@@ -153,8 +155,11 @@ void DecksTest::theMappingNamesTheCardsAndWhatItCouldNotPlace()
     fs::remove_all(source);
     for (int n = 0; n <= 77; ++n)
         png(source / (twoDigits(n) + ".jpg"), 8, 12, qRgb(9, 9, 9));
-    click(dialog, "ButtonImportRead");
+    // Return in the folder field reads the folder again, and imports nothing.
+    QTest::keyClick(widget<QLineEdit>(dialog, "EditImportFolder"), Qt::Key_Return);
     QCOMPARE(mapping->count(), 78);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!fs::exists(fixture.folder().deckFolder("named")));
     QVERIFY(widget<QPushButton>(dialog, "ButtonImport")->isEnabled());
     QCOMPARE(mapping->item(20)->toolTip(), QStringLiteral("00.jpg"));
     QCOMPARE(mapping->item(36)->toolTip(), QStringLiteral("36.jpg"));
@@ -243,6 +248,8 @@ void DecksTest::searchingTheDescriptions()
     QCOMPARE(widget<QListWidget>(window.get(), "ListBox10")->currentRow(), 49);
     const std::string rc = readFile(fixture.folder().xfiles() / "rc.srml");
     QVERIFY(rc.find("A cold father<br />") != std::string::npos);
+    QCOMPARE(widget<QWidget>(window.get(), "CppWebBrowser5")->accessibleName(),
+             QStringLiteral("Read the Card: card 50, Title 40 Title 41 Title 24"));
 
     query->selectAll();
     QTest::keyClicks(query, QStringLiteral("stern cold"));
