@@ -18,6 +18,49 @@ bool checked(const std::vector<bool>& checks, std::size_t k)
     return k < checks.size() && checks[k];
 }
 
+char folded(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The text of description lines without their markup, folded to lower case,
+// one blank between lines so words of two lines do not run together.
+std::string searchableText(const Lines& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        bool inTag = false;
+        for (const char c : line) {
+            if (c == '<')
+                inTag = true;
+            else if (c == '>')
+                inTag = false;
+            else if (!inTag)
+                text += folded(c);
+        }
+        text += ' ';
+    }
+    return text;
+}
+
+std::vector<std::string> queryWords(std::string_view query)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : query) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+            if (!word.empty())
+                words.push_back(word);
+            word.clear();
+        } else {
+            word += folded(c);
+        }
+    }
+    if (!word.empty())
+        words.push_back(word);
+    return words;
+}
+
 } // namespace
 
 std::optional<std::vector<std::string>> cardPickerEntries(const std::vector<std::string>& titles,
@@ -98,6 +141,42 @@ Lines readCardPage(const ProgramFolder& folder, int card, const std::string& tit
     }
     page.emplace_back(kReferencePageEnd);
     return page;
+}
+
+} // namespace kestrava
+
+namespace kestrava {
+
+std::vector<int> cardsDescribedBy(const ProgramFolder& folder, std::string_view query,
+                                  const std::vector<std::string>& sources,
+                                  const std::vector<bool>& checks, int lastCard)
+{
+    const std::vector<std::string> words = queryWords(query);
+    if (words.empty())
+        return {};
+    SectionSources reader(folder);
+    reader.descriptionSources = sources;
+    std::vector<std::string> texts(static_cast<std::size_t>(std::max(lastCard, 0)) + 1);
+    for (std::size_t k = 0; k < sources.size(); ++k) {
+        if (!checked(checks, k))
+            continue;
+        reader.currentSourcePosition = static_cast<int>(k);
+        const Lines document = reader.load("CDS1");
+        for (int card = 1; card <= lastCard; ++card) {
+            auto& text = texts[static_cast<std::size_t>(card)];
+            text += searchableText(findSection(document, cardSectionName(card, kNormal)));
+            text += searchableText(findSection(document, cardSectionName(card, kReversed)));
+        }
+    }
+    std::vector<int> found;
+    for (int card = 1; card <= lastCard; ++card) {
+        const std::string& text = texts[static_cast<std::size_t>(card)];
+        if (std::all_of(words.begin(), words.end(), [&](const std::string& word) {
+                return text.find(word) != std::string::npos;
+            }))
+            found.push_back(card);
+    }
+    return found;
 }
 
 } // namespace kestrava

@@ -37,4 +37,13 @@ Lines readCardPage(const ProgramFolder& folder, int card, const std::string& tit
                    const std::vector<std::string>& sources, const std::vector<bool>& checks,
                    const Preferences& preferences);
 
+// The cards from 1 to lastCard whose descriptions in the checked sources,
+// normal and reversed taken together, hold every word of the query, in
+// identifier order. Words match inside other words and ignore letter case;
+// markup does not count as text. A query without words finds nothing; a
+// source that cannot be read stops with an error.
+std::vector<int> cardsDescribedBy(const ProgramFolder& folder, std::string_view query,
+                                  const std::vector<std::string>& sources,
+                                  const std::vector<bool>& checks, int lastCard);
+
 } // namespace kestrava

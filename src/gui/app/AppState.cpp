@@ -4,15 +4,16 @@
 #include "core/cards/Card.h"
 #include "core/diary/FileNameTemplate.h"
 #include "core/reading/Deal.h"
-#include "core/srml/TitleSet.h"
 #include "gui/common/FolderLists.h"
 #include "gui/reading/ReadingSession.h"
+#include "gui/reference/TitleSetModel.h"
 
 namespace kestrava {
 
 AppState::AppState(Services services, QObject* parent)
     : QObject(parent), m_services(std::move(services)),
-      m_lists(new FolderLists(m_services.folder, this)), m_session(new ReadingSession(*this, this))
+      m_lists(new FolderLists(m_services.folder, this)), m_session(new ReadingSession(*this, this)),
+      m_titles(new TitleSetModel(m_services.folder, this))
 {
 }
 
@@ -44,9 +45,7 @@ std::filesystem::path AppState::previewFile() const
 
 std::vector<std::string> AppState::titleList() const
 {
-    TitleSet titles;
-    loadTitleSet(folder(), preferences.defaultTitles, titles);
-    return composeTitleList(titles);
+    return m_titles->titleList();
 }
 
 void AppState::regenerateFileName()

@@ -16,10 +16,11 @@ namespace kestrava {
 
 class FolderLists;
 class ReadingSession;
+class TitleSetModel;
 
 // What the pages share: the services, the preferences with their change
-// signal, and two small models of their own, the lists read from folders and
-// the reading session. The main window owns it.
+// signal, and small models of their own: the lists read from folders, the
+// reading session and the title set in memory. The main window owns it.
 class AppState : public QObject
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
 
     FolderLists& lists() const { return *m_lists; }
     ReadingSession& session() const { return *m_session; }
+    // The title set in memory, the fields of the titles editor.
+    TitleSetModel& titles() const { return *m_titles; }
 
     Preferences preferences;
     // "Use only 22 Major Arcans (Trumps)" is offered only for spreads of at most 22 cards.
@@ -52,7 +55,7 @@ public:
     std::filesystem::path selectedDeckFolder() const;
     std::filesystem::path reportFile() const;
     std::filesystem::path previewFile() const;
-    // The card title list of the title set in use, read afresh.
+    // The card title list composed from the title set in memory as it stands.
     std::vector<std::string> titleList() const;
 
     // Generates the file name from the template into the preview; with no
@@ -76,6 +79,7 @@ private:
     Services m_services;
     FolderLists* m_lists;
     ReadingSession* m_session;
+    TitleSetModel* m_titles;
 };
 
 } // namespace kestrava

@@ -3,6 +3,7 @@
 #include "core/reading/Renderer.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,7 +126,30 @@ constexpr Caption kRussian[] = {
     {"Label60", u"Шаблон формата даты и времени:"},
     {"GroupBox17", u"Установки кодовой страницы"},
     {"Label64", u"Язык: Русский"},
+    {"TabSheetTools", u"Инструменты"},
+    {"TabSheetCompareCards", u"Сравнить карты"},
+    {"TabSheetReadCards", u"Читать карты"},
     {"TabSheetStatistics", u"Статистика"},
+    {"ButtonImportDeck", u"Импорт колоды…"},
+    {"ImportDeckDialog", u"Импорт колоды"},
+    {"EditImportFolder", u"Папка с картинками:"},
+    {"ButtonImportBrowse", u"Обзор…"},
+    {"ButtonImportRead", u"Прочитать папку"},
+    {"GroupImportNumbering", u"Номера в именах файлов"},
+    {"RadioImportDetect", u"По содержимому папки"},
+    {"RadioImportIds", u"1–78 (Шут — 21)"},
+    {"RadioImportCommon", u"00–77 (Шут — 00)"},
+    {"CheckImportJusticeEight", u"Аркан 8 — Справедливость, 11 — Сила"},
+    {"LabelImportUnplaced", u"Не размещены:"},
+    {"EditImportName", u"Название колоды:"},
+    {"EditImportDesigner", u"Художник:"},
+    {"EditImportYear", u"Год:"},
+    {"EditImportCountry", u"Страна:"},
+    {"LabelImportDescription", u"Описание:"},
+    {"ButtonImport", u"Импортировать"},
+    {"ButtonImportCancel", u"Отмена"},
+    {"EditSearchDescriptions", u"Поиск в значениях карт:"},
+    {"ButtonSearchDescriptions", u"Найти"},
 };
 
 // Widths that the longer or shorter texts need.
@@ -147,6 +171,8 @@ void setCaption(QWidget* widget, const QString& text)
     }
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
+    else if (auto* dialog = qobject_cast<QDialog*>(widget))
+        dialog->setWindowTitle(text);
     else if (auto* group = qobject_cast<QGroupBox*>(widget))
         group->setTitle(text);
     else if (auto* label = qobject_cast<QLabel*>(widget))

@@ -18,6 +18,7 @@
 #include "gui/reading/ReadingSession.h"
 #include "gui/reference/EditorsPage.h"
 #include "gui/reference/MyDecksPage.h"
+#include "gui/reference/TitleSetModel.h"
 #include "gui/reference/ToolsPage.h"
 #include "gui/table/CardTablePage.h"
 
@@ -156,7 +157,8 @@ void MainWindow::initialise()
 
     const bool ready = guarded(state.prompter(), [&] {
         m_newReading->showSelectedSpread();
-        state.titleList();
+        state.titles().load(state.preferences.defaultTitles);
+        m_decks->showDeck();
         applyLanguage(state.services().language, this, state.words);
         openCommandLineDocument();
     });

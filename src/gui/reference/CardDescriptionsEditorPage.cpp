@@ -8,6 +8,7 @@
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 #include "gui/reading/ReadingSession.h"
+#include "gui/reference/TitleSetModel.h"
 
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -46,7 +47,7 @@ QLabel* makePicture(const QString& name, QWidget* parent)
 CardDescriptionsEditorPage::CardDescriptionsEditorPage(AppState& state, QWidget* parent)
     : QWidget(parent), m_state(state), m_editor(state.folder()),
       m_cards(named(new QListWidget(this), QStringLiteral("ListBox4"))),
-      m_deck(state.preferences.selectedDeck), m_defaultTitles(state.preferences.defaultTitles)
+      m_deck(state.preferences.selectedDeck)
 {
     m_cards->setAccessibleName(QStringLiteral("Cards"));
     m_cards->setFixedWidth(220);
@@ -89,9 +90,9 @@ CardDescriptionsEditorPage::CardDescriptionsEditorPage(AppState& state, QWidget*
     connect(m_save, &QPushButton::clicked, this, [this] { save(); });
     // A deal, a load, another deck or another title set rebuilds the titles.
     connect(&state.session(), &ReadingSession::readingChanged, this, [this] { rebuild(); });
+    connect(&state.titles(), &TitleSetModel::loaded, this, [this] { rebuild(); });
     connect(&state, &AppState::preferencesChanged, this, [this] {
-        if (m_state.preferences.selectedDeck != m_deck ||
-            m_state.preferences.defaultTitles != m_defaultTitles)
+        if (m_state.preferences.selectedDeck != m_deck)
             rebuild();
     });
     rebuild();
@@ -106,11 +107,9 @@ CardTexts CardDescriptionsEditorPage::panes() const
 void CardDescriptionsEditorPage::rebuild()
 {
     m_deck = m_state.preferences.selectedDeck;
-    m_defaultTitles = m_state.preferences.defaultTitles;
     const bool reset =
         guarded(m_state.prompter(), [&] { m_editor.reset(panes(), m_state.prompter()); });
-    // The operation that rebuilt the titles reports a title set that cannot
-    // be read; the card list then keeps what it holds.
+    // A deck folder that cannot be listed keeps the card list as it is.
     try {
         const std::vector<std::string> titles = m_state.titleList();
         std::string size;

@@ -44,7 +44,6 @@ private:
     QPlainTextEdit* m_reversed;
     QPushButton* m_save;
     std::optional<std::string> m_deck;
-    bool m_defaultTitles = true;
 };
 
 } // namespace kestrava

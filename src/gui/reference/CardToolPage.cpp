@@ -23,7 +23,7 @@ CardToolPage::CardToolPage(AppState& state, QWidget* parent, const CardToolNames
       m_checks(named(new QListWidget(this), names.checkList)),
       m_selectAll(makeCheck(names.selectAll, QStringLiteral("Select All"), this)),
       m_button(makeButton(names.button, names.buttonCaption, this)),
-      m_view(named(new HtmlView(this), names.view))
+      m_view(named(new HtmlView(this), names.view)), m_side(new QVBoxLayout)
 {
     m_cards->setAccessibleName(QStringLiteral("Cards"));
     m_checks->setAccessibleName(names.checkList == QLatin1String("CheckListBox2")
@@ -32,17 +32,17 @@ CardToolPage::CardToolPage(AppState& state, QWidget* parent, const CardToolNames
     m_selectAll->setAccessibleName(m_selectAll->text());
     m_button->setAccessibleName(m_button->text());
     m_view->setAccessibleName(names.buttonCaption);
+    m_caption = names.buttonCaption;
     m_button->setEnabled(false);
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(m_cards, 3);
-    side->addWidget(m_checks, 2);
-    side->addWidget(m_selectAll);
-    side->addWidget(m_button);
+    m_side->addWidget(m_cards, 3);
+    m_side->addWidget(m_checks, 2);
+    m_side->addWidget(m_selectAll);
+    m_side->addWidget(m_button);
     m_cards->setFixedWidth(220);
     m_checks->setFixedWidth(220);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(side);
+    layout->addLayout(m_side);
     layout->addWidget(m_view, 1);
 
     connect(m_cards, &QListWidget::itemSelectionChanged, this, [this] { updateButton(); });
@@ -109,6 +109,21 @@ std::vector<bool> CardToolPage::checks() const
     return checked;
 }
 
+int CardToolPage::cardCount() const
+{
+    return m_cards->count();
+}
+
+void CardToolPage::showCard(int card)
+{
+    if (card < 1 || card > m_cards->count())
+        return;
+    m_cards->setCurrentRow(card - 1);
+    m_cards->scrollToItem(m_cards->currentItem());
+    updateButton();
+    buildPage();
+}
+
 void CardToolPage::updateButton()
 {
     m_button->setEnabled(toolButtonEnabled(!m_cards->selectedItems().isEmpty(), checks()));
@@ -124,6 +139,9 @@ void CardToolPage::buildPage()
         const std::vector<std::string> titles = m_state.titleList();
         const std::string title = titles.at(static_cast<std::size_t>(card));
         m_view->showFile(m_build(m_state, card, title, m_names, checks()));
+        // The page's pictures carry no text of their own: the view says what it shows.
+        m_view->setAccessibleName(
+            QStringLiteral("%1: card %2, %3").arg(m_caption).arg(card).arg(toQt(title)));
     });
 }
 

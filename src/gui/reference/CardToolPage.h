@@ -11,6 +11,7 @@
 class QCheckBox;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 
 namespace kestrava {
 
@@ -49,12 +50,22 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 
+    // The column of lists and buttons beside the view, for what a tool adds.
+    QVBoxLayout* side() const { return m_side; }
+    AppState& state() const { return m_state; }
+    // The check list's entries and their checks, in list order.
+    const std::vector<std::string>& entries() const { return m_names; }
+    std::vector<bool> checks() const;
+    // How many cards the card list offers (card n is entry n - 1).
+    int cardCount() const;
+    // Selects card n in the card list and builds its page.
+    void showCard(int card);
+
 private:
     void refill();
     void applySelectAll();
     void updateButton();
     void buildPage();
-    std::vector<bool> checks() const;
 
     AppState& m_state;
     Entries m_entries;
@@ -65,6 +76,8 @@ private:
     QCheckBox* m_selectAll;
     QPushButton* m_button;
     HtmlView* m_view;
+    QVBoxLayout* m_side;
+    QString m_caption;
 };
 
 } // namespace kestrava

@@ -5,9 +5,12 @@
 #include "gui/app/AppState.h"
 #include "gui/common/Binder.h"
 #include "gui/common/FolderLists.h"
+#include "gui/common/Guard.h"
 #include "gui/common/HtmlView.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
+#include "gui/reference/ImportDeckDialog.h"
+#include "gui/reference/TitleSetModel.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -23,11 +26,18 @@ MyDecksPage::MyDecksPage(AppState& state, QWidget* parent)
         makeGroup(QStringLiteral("GroupBox1"), QStringLiteral("View / Change Tarot Deck"), this);
     auto* more = makeButton(QStringLiteral("ButtonDMTD"),
                             QStringLiteral("Download More Tarot Decks"), group);
+    auto* import =
+        makeButton(QStringLiteral("ButtonImportDeck"), QStringLiteral("Import Deck…"), group);
+    more->setAccessibleName(more->text());
+    import->setAccessibleName(import->text());
+    // Made once, so the second language reaches its captions too.
+    m_import = new ImportDeckDialog(state, this);
     m_noDeck = makeLabel(QStringLiteral("LabelNoDeck"), toQt(kNoDeckMessage), group);
     m_noDeck->hide();
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_noDeck);
     groupLayout->addWidget(m_decks);
+    groupLayout->addWidget(import, 0, Qt::AlignLeft);
     groupLayout->addWidget(more, 0, Qt::AlignLeft);
     m_decks->setMaximumWidth(260);
     m_view = named(new HtmlView(this), QStringLiteral("CppWebBrowser3"));
@@ -42,10 +52,20 @@ MyDecksPage::MyDecksPage(AppState& state, QWidget* parent)
         else
             m_state.preferences.selectedDeck.reset();
         showDeck();
+        // Picking a deck reloads the title set in force, so typing in the
+        // titles editor that was never saved is gone from here on.
+        guarded(m_state.prompter(),
+                [this] { m_state.titles().load(m_state.preferences.defaultTitles); });
         m_state.announcePreferences();
     });
     connect(more, &QPushButton::clicked, this,
             [this] { m_state.openSitePage(QStringLiteral("/en/downloads/")); });
+    connect(import, &QPushButton::clicked, m_import, &ImportDeckDialog::start);
+    connect(m_import, &ImportDeckDialog::deckImported, this, [this](const QString& deck) {
+        const auto found = m_decks->findItems(deck, Qt::MatchExactly);
+        if (!found.isEmpty())
+            m_decks->setCurrentItem(found.constFirst());
+    });
     connect(&state.lists(), &FolderLists::changed, this, &MyDecksPage::fillDecks);
     auto* binder = new Binder(state, this);
     binder->onRefresh([this] { refresh(); });
@@ -72,8 +92,11 @@ void MyDecksPage::showDeck()
     // A page that cannot be built leaves the view as it was, without a word.
     try {
         if (kestrava::showDeck(m_state.folder(), *deck, m_state.titleList(), m_state.preferences)
-                .pageWritten)
+                .pageWritten) {
             m_view->showFile(deckPageFile(m_state.folder()));
+            // Each picture has its number above and its title below it.
+            m_view->setAccessibleName(QStringLiteral("Deck page: %1").arg(toQt(*deck)));
+        }
     } catch (const std::exception&) {
     }
 }

@@ -9,13 +9,15 @@ class QListWidget;
 
 namespace kestrava {
 class HtmlView;
-}
+class ImportDeckDialog;
+} // namespace kestrava
 
 namespace kestrava {
 
 class AppState;
 
-// The "My Decks" page: the deck list that chooses the deck dealt from.
+// The "My Decks" page: the deck list that chooses the deck dealt from, the
+// selected deck's page, and the import of a deck from a folder of pictures.
 class MyDecksPage : public QWidget
 {
     Q_OBJECT
@@ -36,6 +38,7 @@ private:
     QListWidget* m_decks;
     QLabel* m_noDeck;
     HtmlView* m_view;
+    ImportDeckDialog* m_import;
     std::optional<std::string> m_shownDeck;
 };
 

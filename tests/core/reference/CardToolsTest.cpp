@@ -141,5 +141,67 @@ TEST_F(CardToolPages, ASourceThatCannotBeReadStopsTheReading)
                                  preferences));
 }
 
+// Two sources: Alpha describes cards 3 and 40, Beta card 40 reversed and card 70.
+class DescriptionSearch : public ::testing::Test
+{
+protected:
+    DescriptionSearch()
+    {
+        home.writeLines("descriptions/Alpha.srml",
+                        {R"([CARD ID="3" TYPE="NORMAL"])", "A Mother of <b>plenty</b>,<br />",
+                         "a garden.<br />", R"([/CARD ID="3" TYPE="NORMAL"])",
+                         R"([CARD ID="40" TYPE="NORMAL"])", "Joy in a cup<br />",
+                         R"([/CARD ID="40" TYPE="NORMAL"])"});
+        home.writeLines("descriptions/Beta.srml",
+                        {R"([CARD ID="40" TYPE="REVERSED"])", "Plenty spilled<br />",
+                         R"([/CARD ID="40" TYPE="REVERSED"])", R"([CARD ID="70" TYPE="NORMAL"])",
+                         "A garden of coins<br />", R"([/CARD ID="70" TYPE="NORMAL"])"});
+    }
+    std::vector<int> find(std::string_view query, std::vector<bool> checks = {true, true},
+                          int last = 78) const
+    {
+        return cardsDescribedBy(home.folder(), query, {"Alpha", "Beta"}, checks, last);
+    }
+    TempProgramFolder home;
+};
+
+TEST_F(DescriptionSearch, EveryWordInTheCheckedSources)
+{
+    struct Case
+    {
+        const char* query;
+        std::vector<bool> checks;
+        int last;
+        std::vector<int> cards;
+    };
+    const Case cases[] = {
+        {"plenty", {true, true}, 78, {3, 40}},
+        {"PLENTY", {true, false}, 78, {3}},
+        {"plenty", {false, true}, 78, {40}},
+        {"garden", {true, true}, 78, {3, 70}},
+        {"garden", {true, true}, 22, {3}},
+        {"  joy   plenty ", {true, true}, 78, {40}}, // normal and reversed together
+        {"joy plenty", {true, false}, 78, {}},
+        {"plenty, a", {true, true}, 78, {3}},     // the comma belongs to the word
+        {"mother garden", {true, true}, 78, {3}}, // words of two lines
+        {"b", {true, true}, 78, {}},              // markup is not text
+        {"br", {true, true}, 78, {}},
+        {"", {true, true}, 78, {}},
+        {"plenty", {false, false}, 78, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.query);
+        EXPECT_EQ(find(c.query, c.checks, c.last), c.cards);
+    }
+}
+
+TEST_F(DescriptionSearch, ASourceThatCannotBeReadStopsTheSearch)
+{
+    fs::remove(home.root() / "descriptions/Beta.srml");
+    fs::create_directories(home.root() / "descriptions/Beta.srml");
+    EXPECT_THROW(find("plenty"), Error);
+    EXPECT_EQ(find("plenty", {true, false}), (std::vector<int>{3}));
+}
+
 } // namespace
 } // namespace kestrava::test
