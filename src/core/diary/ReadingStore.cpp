@@ -104,28 +104,16 @@ ReadingDetails ReadingStore::details(std::string_view entry) const
     // One read of the file and one pass over it for the four sections, found
     // as the section reader finds them: the last start tag and the last end tag.
     const Lines document = read(entry);
-    static const char* const kNames[] = {"SPREAD", "PERSON", "DATETIME", "QUESTION"};
-    std::optional<std::size_t> starts[4];
-    std::optional<std::size_t> ends[4];
-    for (std::size_t i = 0; i < document.size(); ++i) {
-        const std::string& line = document[i];
-        if (line.size() < 3 || line.front() != '[' || line.back() != ']')
-            continue;
-        const bool isEnd = line[1] == '/';
-        const std::string_view name =
-            std::string_view(line).substr(isEnd ? 2 : 1, line.size() - (isEnd ? 3 : 2));
-        for (int k = 0; k < 4; ++k) {
-            if (name == kNames[k])
-                (isEnd ? ends : starts)[k] = i;
-        }
-    }
+    static const std::vector<std::string_view> kNames = {"SPREAD", "PERSON", "DATETIME",
+                                                         "QUESTION"};
+    const std::vector<SectionSpan> spans = findSections(document, kNames);
     Lines sections[4];
-    for (int k = 0; k < 4; ++k) {
-        if (!starts[k] || !ends[k] || *ends[k] <= *starts[k])
+    for (std::size_t k = 0; k < kNames.size(); ++k) {
+        if (!spans[k].found)
             throw notAReading(entryPath(entry).string(),
-                              std::string("it has no [") + kNames[k] + "] section.");
-        sections[k].assign(document.begin() + static_cast<std::ptrdiff_t>(*starts[k] + 1),
-                           document.begin() + static_cast<std::ptrdiff_t>(*ends[k]));
+                              "it has no [" + std::string(kNames[k]) + "] section.");
+        sections[k].assign(document.begin() + static_cast<std::ptrdiff_t>(spans[k].first),
+                           document.begin() + static_cast<std::ptrdiff_t>(spans[k].end));
     }
     const auto first = [](const Lines& lines) {
         return lines.empty() ? std::string() : lines.front();

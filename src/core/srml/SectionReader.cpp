@@ -57,6 +57,31 @@ Lines findSection(const Lines& document, std::string_view name)
                  document.begin() + static_cast<std::ptrdiff_t>(*bounds.end));
 }
 
+std::vector<SectionSpan> findSections(const Lines& document,
+                                      const std::vector<std::string_view>& names)
+{
+    std::vector<std::optional<std::size_t>> starts(names.size());
+    std::vector<std::optional<std::size_t>> ends(names.size());
+    for (std::size_t i = 0; i < document.size(); ++i) {
+        const std::string& line = document[i];
+        if (line.size() < 3 || line.front() != '[' || line.back() != ']')
+            continue;
+        const bool isEnd = line[1] == '/';
+        const std::string_view name =
+            std::string_view(line).substr(isEnd ? 2 : 1, line.size() - (isEnd ? 3 : 2));
+        for (std::size_t k = 0; k < names.size(); ++k) {
+            if (name == names[k])
+                (isEnd ? ends : starts)[k] = i;
+        }
+    }
+    std::vector<SectionSpan> spans(names.size());
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        if (starts[k] && ends[k] && *ends[k] > *starts[k])
+            spans[k] = {*starts[k] + 1, *ends[k], true};
+    }
+    return spans;
+}
+
 Lines SectionSources::load(std::string_view code) const
 {
     if (code == "MC")

@@ -20,6 +20,19 @@ std::vector<std::string> listDocumentNames(const std::filesystem::path& folder);
 // empty when either tag is missing or the end does not follow the start.
 Lines findSection(const Lines& document, std::string_view name);
 
+// Where a section's lines lie in a document: [first, end), found as
+// findSection finds them (the last start tag and the last end tag).
+struct SectionSpan
+{
+    std::size_t first = 0;
+    std::size_t end = 0;
+    bool found = false; // both tags, the end tag after the start tag
+};
+
+// The spans of several sections, in one pass over the document.
+std::vector<SectionSpan> findSections(const Lines& document,
+                                      const std::vector<std::string_view>& names);
+
 // What the section source codes name: the program folder and the selections
 // of the lists the codes refer to. Callers fill in what they have; a code
 // whose selection is missing raises an error when it is read.

@@ -4,6 +4,7 @@
 #include "core/Numbers.h"
 #include "core/app/Preferences.h"
 #include "core/cards/Card.h"
+#include "core/srml/SectionReader.h"
 
 #include <algorithm>
 #include <map>
@@ -22,34 +23,21 @@ constexpr std::string_view kSectionNames[kSectionCount] = {"SPREAD",   "DATETIME
 
 struct Sections
 {
-    std::array<std::optional<std::size_t>, kSectionCount> starts;
-    std::array<std::optional<std::size_t>, kSectionCount> ends;
+    std::vector<SectionSpan> spans;
 
-    bool has(Section s) const { return starts[s] && ends[s] && *ends[s] > *starts[s]; }
+    bool has(Section s) const { return spans[s].found; }
     // The lines of a section, empty when it is missing.
     std::pair<std::size_t, std::size_t> range(Section s) const
     {
-        return has(s) ? std::pair{*starts[s] + 1, *ends[s]}
-                      : std::pair{std::size_t{0}, std::size_t{0}};
+        return {spans[s].first, spans[s].end};
     }
 };
 
 Sections findSections(const Lines& document)
 {
-    Sections found;
-    for (std::size_t i = 0; i < document.size(); ++i) {
-        const std::string& line = document[i];
-        if (line.size() < 3 || line.front() != '[' || line.back() != ']')
-            continue;
-        const bool isEnd = line[1] == '/';
-        const std::string_view name =
-            std::string_view(line).substr(isEnd ? 2 : 1, line.size() - (isEnd ? 3 : 2));
-        for (int s = 0; s < kSectionCount; ++s) {
-            if (name == kSectionNames[s])
-                (isEnd ? found.ends : found.starts)[static_cast<std::size_t>(s)] = i;
-        }
-    }
-    return found;
+    static const std::vector<std::string_view> kNames(std::begin(kSectionNames),
+                                                      std::end(kSectionNames));
+    return {kestrava::findSections(document, kNames)};
 }
 
 std::string firstLine(const Lines& document, const Sections& sections, Section s)

@@ -22,15 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void showPageOf(QWidget* target)
-{
-    for (QWidget* child = target; child && child->parentWidget(); child = child->parentWidget()) {
-        if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget()))
-            stack->setCurrentWidget(child);
-    }
-    QCoreApplication::processEvents();
-}
-
 void png(const fs::path& file, int width, int height, QRgb colour)
 {
     fs::create_directories(file.parent_path());

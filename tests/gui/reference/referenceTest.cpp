@@ -17,16 +17,6 @@ using namespace kestrava::test;
 
 namespace {
 
-// Brings the page holding the widget to the front, tab by tab.
-void showPageOf(QWidget* target)
-{
-    for (QWidget* child = target; child && child->parentWidget(); child = child->parentWidget()) {
-        if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget()))
-            stack->setCurrentWidget(child);
-    }
-    QCoreApplication::processEvents();
-}
-
 void checkEntry(QListWidget* list, int row)
 {
     const QRect place = list->visualItemRect(list->item(row));

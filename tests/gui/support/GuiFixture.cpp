@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QListWidget>
+#include <QStackedWidget>
 
 namespace kestrava::test {
 
@@ -120,6 +121,16 @@ void click(QWidget* root, const char* button)
     const bool indicator = target->inherits("QCheckBox") || target->inherits("QRadioButton");
     const QPoint point = indicator ? QPoint(8, target->height() / 2) : target->rect().center();
     QTest::mouseClick(target, Qt::LeftButton, {}, point);
+}
+
+// Brings the page holding the widget to the front, tab by tab.
+void showPageOf(QWidget* target)
+{
+    for (QWidget* child = target; child && child->parentWidget(); child = child->parentWidget()) {
+        if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget()))
+            stack->setCurrentWidget(child);
+    }
+    QCoreApplication::processEvents();
 }
 
 void clickListEntry(QWidget* root, const char* list, const QString& entry)

@@ -74,6 +74,8 @@ template <typename W> W* widget(QWidget* root, const char* name)
 }
 
 void click(QWidget* root, const char* button);
+// Brings the page holding the widget to the front, tab by tab.
+void showPageOf(QWidget* target);
 // Selects an entry of a list with the mouse.
 void clickListEntry(QWidget* root, const char* list, const QString& entry);
 

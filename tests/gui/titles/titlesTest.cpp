@@ -16,15 +16,6 @@ using namespace kestrava::test;
 
 namespace {
 
-void showPageOf(QWidget* target)
-{
-    for (QWidget* child = target; child && child->parentWidget(); child = child->parentWidget()) {
-        if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget()))
-            stack->setCurrentWidget(child);
-    }
-    QCoreApplication::processEvents();
-}
-
 QLineEdit* editOf(QWidget* root, const char* field)
 {
     if (auto* dropDown = root->findChild<QComboBox*>(QString::fromLatin1(field)))
