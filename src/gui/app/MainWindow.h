@@ -13,10 +13,12 @@ namespace kestrava {
 class AboutPage;
 class AppState;
 class CardTablePage;
+class EditorsPage;
 class ManualChoicePanel;
 class MyDecksPage;
 class NewReadingPage;
 class PreferencesPage;
+class ReadingsEditorPage;
 
 // The main window: composes the pages, owns the shared state, initialises
 // everything in its order at start and saves the settings at close.
@@ -48,6 +50,7 @@ private:
     void showReadingPage(bool fullScreen);
     void enterFullScreen(QWidget* panel);
     void leaveFullScreen();
+    void connectReadingsEditor();
     void putFrameBack(int triesLeft);
 
     AppState* m_state;
@@ -60,6 +63,11 @@ private:
     NewReadingPage* m_newReading = nullptr;
     CardTablePage* m_cardTable = nullptr;
     MyDecksPage* m_decks = nullptr;
+    EditorsPage* m_editors = nullptr;
+    ReadingsEditorPage* m_readingsEditor = nullptr;
+    // What full screen shows: the card table's panel, the manual choice or the
+    // readings editor's panel; none while the window is normal.
+    QWidget* m_fullScreenPanel = nullptr;
     PreferencesPage* m_preferences = nullptr;
     AboutPage* m_about = nullptr;
     ManualChoicePanel* m_manualChoice = nullptr;
