@@ -91,7 +91,7 @@ ReadingsEditorPage::ReadingsEditorPage(AppState& state, QWidget* parent)
       m_scrollBox(named(new QScrollArea(m_panel), QStringLiteral("ScrollBox1"))),
       m_area(new QWidget), m_side(named(new QWidget(m_panel), QStringLiteral("Panel8")))
 {
-    whiten(m_scrollBox);
+    whiten(m_scrollBox->viewport());
     whiten(m_area);
     m_scrollBox->setWidgetResizable(false);
     m_scrollBox->setWidget(m_area);
@@ -233,7 +233,7 @@ void ReadingsEditorPage::resetPositions()
         m_positions[i].picture->setPixmap(empty);
         m_positions[i].picture->setAccessibleName(QStringLiteral("Position %1: empty").arg(i + 1));
     }
-    m_area->resize(m_scrollBox->viewport()->size());
+    m_area->resize(0, 0);
 }
 
 void ReadingsEditorPage::showReading()

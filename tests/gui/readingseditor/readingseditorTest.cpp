@@ -189,6 +189,7 @@ private slots:
     void anExistingReadingIsEnteredAndEditedAgain();
     void saveChangesOnANewReadingAsksForAFile();
     void unsetCardsAndPositionsAreRefused();
+    void aSelectionLeftFromALargerReadingSetsNothing();
     void aFileChangedOnDiskIsOverwrittenOnlyWhenAllowed();
     void anUnreadableEntryIsNamedAndNothingIsTouched();
     void fullScreenAndBackKeepReadingAndSelection();
@@ -412,6 +413,12 @@ void ReadingsEditorTest::saveChangesOnANewReadingAsksForAFile()
     QCOMPARE(listFiles(fixture.folder().diary()), std::vector<std::string>{"Kept.srml"});
     QVERIFY(fixture.prompter.messages.empty());
     QCOMPARE(window->state().preferences.savedReadingsStore, settingOfStore(Store::Database));
+
+    // "Save as New" shows the diary even when its dialog is cancelled.
+    click(window.get(), "ButtonSaveToDiary");
+    QCOMPARE(fixture.prompter.dialogStarts.size(), std::size_t(3));
+    QCOMPARE(listFiles(fixture.folder().diary()), std::vector<std::string>{"Kept.srml"});
+    QCOMPARE(window->state().preferences.savedReadingsStore, settingOfStore(Store::Diary));
 }
 
 void ReadingsEditorTest::unsetCardsAndPositionsAreRefused()
@@ -439,6 +446,26 @@ void ReadingsEditorTest::unsetCardsAndPositionsAreRefused()
     QCOMPARE(fixture.prompter.messages.back(), std::string("Please set card 2 before saving."));
     QVERIFY(fixture.prompter.dialogStarts.empty());
     QVERIFY(listFiles(fixture.folder().diary()).empty());
+}
+
+void ReadingsEditorTest::aSelectionLeftFromALargerReadingSetsNothing()
+{
+    EditorFixture fixture;
+    const DiaryEntry small = EditorFixture::reading(3);
+    const fs::path large = fixture.writeDiary("Large", EditorFixture::reading(7));
+    const fs::path file = fixture.writeDiary("Small", small);
+    const auto window = fixture.start();
+    editorOf(window.get())->edit(pathText(large));
+    clickPosition(window.get(), 7);
+    editorOf(window.get())->edit(pathText(file));
+    // The selection is a number and survives the opening.
+    QCOMPARE(widget<QLabel>(window.get(), "Label66")->text(), QStringLiteral("7"));
+
+    chooseCard(window.get(), 8);
+    click(window.get(), "Button15");
+    QCOMPARE(fixture.prompter.messages.size(), std::size_t(1));
+    click(window.get(), "Button20");
+    QCOMPARE(readLines(file), composeDiary(small));
 }
 
 void ReadingsEditorTest::aFileChangedOnDiskIsOverwrittenOnlyWhenAllowed()
