@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -59,7 +60,17 @@ PositionPicture::PositionPicture(int position, QWidget* parent)
     setScaledContents(true);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setStyleSheet(QStringLiteral("QLabel:focus { border: 2px solid palette(highlight); }"));
+}
+
+void PositionPicture::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The keyboard's place among the positions.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 void PositionPicture::mousePressEvent(QMouseEvent* event)
@@ -150,10 +161,6 @@ ReadingsEditorPage::ReadingsEditorPage(AppState& state, QWidget* parent)
         makeCheck(QStringLiteral("CheckBoxSetReversed"), QStringLiteral("Reversed"), m_side);
     m_set = makeButton(QStringLiteral("Button15"), QStringLiteral("Set"), m_side);
 
-    auto* saves = new QHBoxLayout;
-    saves->setSpacing(3);
-    saves->addWidget(m_saveAsNew);
-    saves->addWidget(m_saveChanges);
     auto* selection = new QHBoxLayout;
     selection->addWidget(selectedLabel);
     selection->addWidget(m_selected, 1);
@@ -163,7 +170,8 @@ ReadingsEditorPage::ReadingsEditorPage(AppState& state, QWidget* parent)
     m_sideLayout = new QVBoxLayout(m_side);
     m_sideLayout->setContentsMargins(4, 4, 4, 4);
     m_sideLayout->setSpacing(2);
-    m_sideLayout->addLayout(saves);
+    m_sideLayout->addWidget(m_saveAsNew);
+    m_sideLayout->addWidget(m_saveChanges);
     m_sideLayout->addWidget(m_fullScreenButton);
     m_sideLayout->addWidget(m_restoreButton);
     for (const LabeledEdit& field : {spread, person, dateTime}) {
@@ -240,9 +248,12 @@ void ReadingsEditorPage::showReading()
 {
     const DiaryEntry& entry = m_editor.entry();
     resetPositions();
-    m_spread->setText(toQt(entry.spreadName));
-    m_person->setText(toQt(entry.person));
-    m_dateTime->setText(toQt(entry.dateTime));
+    for (const auto& [field, text] :
+         {std::pair{m_spread, &entry.spreadName}, std::pair{m_person, &entry.person},
+          std::pair{m_dateTime, &entry.dateTime}}) {
+        field->setText(toQt(*text));
+        field->setCursorPosition(0);
+    }
     m_question->setPlainText(toQt(paneText(entry.question)));
     m_question->moveCursor(QTextCursor::Start);
     m_question->ensureCursorVisible();
