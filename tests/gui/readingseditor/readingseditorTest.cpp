@@ -478,7 +478,9 @@ void ReadingsEditorTest::aFileChangedOnDiskIsOverwrittenOnlyWhenAllowed()
     other.person = "Changed elsewhere";
     fixture.writeDiary("Shared", other);
 
-    QTest::keyClicks(widget<QLineEdit>(window.get(), "LabeledEdit10"), QStringLiteral(" late"));
+    auto* dateTime = widget<QLineEdit>(window.get(), "LabeledEdit10");
+    QTest::keyClick(dateTime, Qt::Key_End);
+    QTest::keyClicks(dateTime, QStringLiteral(" late"));
     fixture.prompter.answers.push_back(Answer::No);
     click(window.get(), "Button20");
     QCOMPARE(fixture.prompter.questions.size(), std::size_t(1));
