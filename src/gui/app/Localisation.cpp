@@ -127,9 +127,9 @@ constexpr Caption kRussian[] = {
     {"Memo5Label", u"Вопрос(ы) или заметки:"},
     {"LabelSelectedCard", u"Выбрана позиция:"},
     {"Label66", u"не выбрана"},
-    {"LabelSetCard", u"Положить на неё карту:"},
+    {"LabelSetCard", u"Задать карту позиции:"},
     {"CheckBoxSetReversed", u"Перевёрнутая"},
-    {"Button15", u"Положить"},
+    {"Button15", u"Задать"},
 };
 
 // Widths that the longer or shorter texts need.

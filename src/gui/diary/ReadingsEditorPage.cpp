@@ -160,6 +160,9 @@ ReadingsEditorPage::ReadingsEditorPage(AppState& state, QWidget* parent)
     m_reversed =
         makeCheck(QStringLiteral("CheckBoxSetReversed"), QStringLiteral("Reversed"), m_side);
     m_set = makeButton(QStringLiteral("Button15"), QStringLiteral("Set"), m_side);
+    // Narrower than a dialog button, so a longer caption of the tick still fits.
+    m_set->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    m_set->setMinimumWidth(60);
 
     auto* selection = new QHBoxLayout;
     selection->addWidget(selectedLabel);

@@ -596,7 +596,7 @@ void ReadingsEditorTest::secondLanguageCaptions()
              QStringLiteral("Сохранить изменения"));
     QCOMPARE(spokenName(widget<QLineEdit>(window.get(), "LabeledEdit6")), QStringLiteral("Имя:"));
     QCOMPARE(spokenName(widget<QListWidget>(window.get(), "ListBox8")),
-             QStringLiteral("Положить на неё карту:"));
+             QStringLiteral("Задать карту позиции:"));
     auto* editors = widget<QTabWidget>(window.get(), "PageControl2");
     QCOMPARE(editors->tabText(3), QStringLiteral("Редактор дневника"));
 }
