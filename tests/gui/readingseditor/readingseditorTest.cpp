@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -379,6 +380,7 @@ void ReadingsEditorTest::anExistingReadingIsEnteredAndEditedAgain()
     QCOMPARE(readFile(fixture.folder().diary() / "Maria.srml"), expected);
     QVERIFY(fixture.prompter.messages.empty());
     QCOMPARE(window->state().preferences.savedReadingsStore, settingOfStore(Store::Diary));
+    QVERIFY(widget<QRadioButton>(window.get(), "RadioButton5")->isChecked());
     QVERIFY(editorOf(window.get())->editor().editedFile().empty());
 
     // The saved reading is a diary entry like any other.
