@@ -43,6 +43,99 @@ std::string formatDateTime(std::string_view pattern, const DateTime& moment)
     return out;
 }
 
+namespace {
+
+// Reads exactly `width` digits at the start of the text.
+bool readDigits(std::string_view text, std::size_t width, int& value)
+{
+    if (text.size() < width)
+        return false;
+    value = 0;
+    for (std::size_t i = 0; i < width; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        value = value * 10 + (text[i] - '0');
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<DateTime> parseDateTime(std::string_view pattern, std::string_view text)
+{
+    DateTime moment;
+    std::size_t i = 0;
+    std::size_t at = 0;
+    while (i < pattern.size()) {
+        const std::string_view rest = pattern.substr(i);
+        int* field = nullptr;
+        std::size_t width = 2;
+        if (rest.starts_with("yyyy")) {
+            field = &moment.year;
+            width = 4;
+        } else if (rest.starts_with("mm")) {
+            field = &moment.month;
+        } else if (rest.starts_with("dd")) {
+            field = &moment.day;
+        } else if (rest.starts_with("hh")) {
+            field = &moment.hour;
+        } else if (rest.starts_with("nn")) {
+            field = &moment.minute;
+        }
+        if (field) {
+            if (!readDigits(text.substr(at), width, *field))
+                return std::nullopt;
+            i += width;
+            at += width;
+        } else {
+            if (at >= text.size() || text[at] != pattern[i])
+                return std::nullopt;
+            ++i;
+            ++at;
+        }
+    }
+    if (at != text.size())
+        return std::nullopt;
+    if (moment.month < 1 || moment.month > 12 || moment.day < 1 ||
+        moment.day > daysInMonth(moment.year, moment.month) || moment.hour > 23 ||
+        moment.minute > 59)
+        return std::nullopt;
+    return moment;
+}
+
+int daysInMonth(int year, int month)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[(month - 1 + 12) % 12];
+}
+
+// The civil-calendar conversions count in eras of 400 years, which repeat exactly.
+int dayNumber(int year, int month, int day)
+{
+    const int y = month <= 2 ? year - 1 : year;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+DateTime dateOfDay(int number)
+{
+    const int z = number + 719468;
+    const int era = (z >= 0 ? z : z - 146096) / 146097;
+    const int dayOfEra = z - era * 146097;
+    const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int mp = (5 * dayOfYear + 2) / 153;
+    DateTime date;
+    date.day = dayOfYear - (153 * mp + 2) / 5 + 1;
+    date.month = mp < 10 ? mp + 3 : mp - 9;
+    date.year = yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0);
+    return date;
+}
+
 DateTime SystemClock::now() const
 {
     const std::time_t t = std::time(nullptr);

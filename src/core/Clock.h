@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,15 @@ struct DateTime
 // Formats with the letters yyyy, mm, dd, hh, nn (zero-padded); every other
 // character stands for itself.
 std::string formatDateTime(std::string_view pattern, const DateTime& moment);
+// The reverse: the moment a text written with the pattern stands for, when
+// the whole text fits it (four digits for yyyy, two for the others) and names
+// a real date and time; fields the pattern lacks keep their defaults.
+std::optional<DateTime> parseDateTime(std::string_view pattern, std::string_view text);
+
+// Days since 1 January 1970 of a date (negative before it), and back.
+int dayNumber(int year, int month, int day);
+DateTime dateOfDay(int dayNumber);
+int daysInMonth(int year, int month);
 
 // Time and chance as a service, so a deal can be reproduced.
 class Clock

@@ -52,7 +52,7 @@ Preferences everyPreferenceChanged()
     p.fullScreenManualChoice = true;
     p.faceDown = false;
     p.deckAtBottom = true;
-    p.toolsPage = 1;
+    p.toolsPage = 2;
     p.customBackAlways = true;
     return p;
 }

@@ -21,6 +21,8 @@ struct Preferences
     static constexpr std::string_view kDefaultFileNameTemplate = "#N, #S, #D";
     // The most blank cards a deck in play takes (EditBlankCard refuses more).
     static constexpr int kMaxBlankCards = 1000;
+    // The sub-pages of "Tools": "Compare Cards", "Read Cards", "Statistics".
+    static constexpr int kToolsPages = 3;
 
     bool defaultTitles = true;                       // "Default Card Titles"
     std::optional<std::string> selectedHiddenSource; // the hidden source list's selection

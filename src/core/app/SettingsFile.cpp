@@ -267,7 +267,7 @@ bool applySettingsLines(const ProgramFolder& folder, const Lines& lines, const S
     if (!in.boolean(44, p.screenshotHeader) || !in.boolean(45, p.screenshotFrame) ||
         !in.boolean(46, p.screenshotCardNumbers) || !in.boolean(47, p.screenshotCardTitles) ||
         !in.boolean(48, p.fullScreenManualChoice) || !in.boolean(49, p.faceDown) ||
-        !in.boolean(50, p.deckAtBottom) || !in.index(51, 2, p.toolsPage))
+        !in.boolean(50, p.deckAtBottom) || !in.index(51, Preferences::kToolsPages, p.toolsPage))
         return false;
 
     if (!(line = in.line(52)))

@@ -49,6 +49,15 @@ constexpr Caption kRussian[] = {
     {"Button9", u"Удалить"},
     {"Button11", u"Удалить всё"},
     {"CheckBoxRemoveAllUnlocked", u"Разблокировать кнопку"},
+    {"GroupBoxSavedReadings", u"Сохранённые расклады и дневник"},
+    {"RadioButton4", u"Показать сохранённые расклады (база данных)"},
+    {"RadioButton5", u"Показать дневник"},
+    {"EditFilter", u"Фильтр:"},
+    {"LabeledEdit12", u"Расклад:"},
+    {"LabeledEdit8", u"Имя:"},
+    {"LabeledEdit9", u"Дата и время:"},
+    {"Memo1Label", u"Вопрос картам или заметки:"},
+    {"Button19", u"Редактировать"},
     {"RadioButton1", u"Использовать 22 Старших аркана"},
     {"RadioButton2", u"Использовать 56 Младших арканов"},
     {"RadioButton3", u"Использовать всю колоду (78 карт)"},
@@ -130,6 +139,7 @@ constexpr Caption kRussian[] = {
     {"LabelSetCard", u"Задать карту позиции:"},
     {"CheckBoxSetReversed", u"Перевёрнутая"},
     {"Button15", u"Задать"},
+    {"TabSheetStatistics", u"Статистика"},
 };
 
 // Widths that the longer or shorter texts need.

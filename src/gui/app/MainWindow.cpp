@@ -63,6 +63,7 @@ void MainWindow::buildPages()
     AppState& state = *m_state;
     m_newReading = named(new NewReadingPage(state, m_pages), QStringLiteral("TabSheet2"));
     m_cardTable = named(new CardTablePage(state, m_pages), QStringLiteral("TabSheet3"));
+    m_myReadings = named(new MyReadingsPage(state, m_pages), QStringLiteral("TabSheet4"));
     m_decks = named(new MyDecksPage(state, m_pages), QStringLiteral("TabSheet9"));
     m_preferences = named(new PreferencesPage(state, m_pages), QStringLiteral("TabSheet1"));
     m_about = named(new AboutPage(state, m_pages), QStringLiteral("TabSheet5"));
@@ -71,8 +72,7 @@ void MainWindow::buildPages()
 
     m_pages->addTab(m_newReading, QStringLiteral("New Reading"));
     m_pages->addTab(m_cardTable, QStringLiteral("Card Table"));
-    m_pages->addTab(named(new MyReadingsPage(state, m_pages), QStringLiteral("TabSheet4")),
-                    QStringLiteral("My Readings"));
+    m_pages->addTab(m_myReadings, QStringLiteral("My Readings"));
     // Holds the working lists in the design; here a page whose tab never shows.
     m_pages->addTab(named(new QWidget(m_pages), QStringLiteral("TabSheetSys")),
                     QStringLiteral("SYS"));
@@ -139,6 +139,8 @@ void MainWindow::connectReadingsEditor()
 {
     connect(m_newReading, &NewReadingPage::addExistingReadingRequested, m_readingsEditor,
             &ReadingsEditorPage::addExistingReading);
+    connect(m_myReadings, &MyReadingsPage::editRequested, m_readingsEditor,
+            &ReadingsEditorPage::edit);
     connect(m_readingsEditor, &ReadingsEditorPage::showRequested, this, [this] {
         m_editors->showReadingsEditor();
         m_pages->setCurrentIndex(Editors);

@@ -16,6 +16,7 @@ class CardTablePage;
 class EditorsPage;
 class ManualChoicePanel;
 class MyDecksPage;
+class MyReadingsPage;
 class NewReadingPage;
 class PreferencesPage;
 class ReadingsEditorPage;
@@ -68,6 +69,7 @@ private:
     // What full screen shows: the card table's panel, the manual choice or the
     // readings editor's panel; none while the window is normal.
     QWidget* m_fullScreenPanel = nullptr;
+    MyReadingsPage* m_myReadings = nullptr;
     PreferencesPage* m_preferences = nullptr;
     AboutPage* m_about = nullptr;
     ManualChoicePanel* m_manualChoice = nullptr;

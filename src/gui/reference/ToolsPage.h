@@ -6,7 +6,7 @@ namespace kestrava {
 
 class AppState;
 
-// The "Tools" page: "Compare Cards" and "Read Cards".
+// The "Tools" page: "Compare Cards", "Read Cards" and "Statistics".
 class ToolsPage : public QWidget
 {
     Q_OBJECT

@@ -188,6 +188,7 @@ TEST_F(Settings, IndexesOutsideTheirListSelectNothing)
     lines[32] = "7";
     lines[41] = "2";
     lines[42] = "-1";
+    lines[50] = "3"; // "Tools" has three sub-pages, 0..2
     writeSettings(lines);
     const Preferences p = load();
     EXPECT_EQ(p.selectedSpread, -1);
@@ -197,6 +198,7 @@ TEST_F(Settings, IndexesOutsideTheirListSelectNothing)
     EXPECT_EQ(p.editorsPage, -1);
     EXPECT_EQ(p.spreadViewPage, -1);
     EXPECT_EQ(p.cardTableView, -1);
+    EXPECT_EQ(p.toolsPage, -1);
 }
 
 TEST_F(Settings, NamedEntriesMatchIgnoringCase)

@@ -383,9 +383,10 @@ void ReadingsEditorTest::anExistingReadingIsEnteredAndEditedAgain()
     QVERIFY(widget<QRadioButton>(window.get(), "RadioButton5")->isChecked());
     QVERIFY(editorOf(window.get())->editor().editedFile().empty());
 
-    // The saved reading is a diary entry like any other.
-    window->pages()->setCurrentIndex(MainWindow::NewReading);
-    editorOf(window.get())->edit(pathText(fixture.folder().diary() / "Maria.srml"));
+    // The saved reading is a diary entry like any other: listed, and edited from My Readings.
+    window->pages()->setCurrentIndex(MainWindow::MyReadings);
+    clickListEntry(window.get(), "FileListBox1", QStringLiteral("Maria"));
+    click(window.get(), "Button19");
     QVERIFY(editorShown(window.get()));
     QCOMPARE(person->text(), QStringLiteral("Maria"));
     QCOMPARE(question->toPlainText(), QStringLiteral("Which way?\nAnd when?"));
