@@ -188,8 +188,8 @@ void ReadingEditor::write(const fs::path& file, const Lines& document)
         m_fileLines = document;
 }
 
-SaveOutcome ReadingEditor::saveAsNew(Prompter& prompter, const ProgramFolder& folder,
-                                     fs::path* written)
+DiarySaveOutcome ReadingEditor::saveAsNew(Prompter& prompter, const ProgramFolder& folder,
+                                          fs::path* written)
 {
     checkComplete();
     const Lines document = compose();
@@ -198,21 +198,21 @@ SaveOutcome ReadingEditor::saveAsNew(Prompter& prompter, const ProgramFolder& fo
     std::optional<fs::path> file =
         prompter.chooseSaveFile(kDiarySaveTitle, kDiaryFileFilter, folder.diary());
     if (!file)
-        return SaveOutcome::Declined;
+        return DiarySaveOutcome::Declined;
     if (!file->has_extension())
         *file += ".srml";
     if (fs::exists(*file, ec) &&
         prompter.ask(file->string() + " already exists.\nDo you want to replace it?") !=
             Answer::Yes)
-        return SaveOutcome::Declined;
+        return DiarySaveOutcome::Declined;
     write(*file, document);
     if (written)
         *written = *file;
-    return SaveOutcome::SavedAs;
+    return DiarySaveOutcome::SavedAs;
 }
 
-SaveOutcome ReadingEditor::saveChanges(Prompter& prompter, const ProgramFolder& folder,
-                                       fs::path* written)
+DiarySaveOutcome ReadingEditor::saveChanges(Prompter& prompter, const ProgramFolder& folder,
+                                            fs::path* written)
 {
     if (m_file.empty())
         return saveAsNew(prompter, folder, written);
@@ -229,13 +229,13 @@ SaveOutcome ReadingEditor::saveChanges(Prompter& prompter, const ProgramFolder& 
         if (changed && prompter.ask("The file " + m_file.string() +
                                     " has changed since it was opened.\nOverwrite it with "
                                     "this reading?") != Answer::Yes)
-            return SaveOutcome::Declined;
+            return DiarySaveOutcome::Declined;
     }
     writeLines(m_file, document);
     m_fileLines = document;
     if (written)
         *written = m_file;
-    return SaveOutcome::Saved;
+    return DiarySaveOutcome::Saved;
 }
 
 } // namespace kestrava

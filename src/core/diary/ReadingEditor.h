@@ -28,7 +28,7 @@ int chooserCardCount(std::string_view deckSize);
 // left = round(4.4 × x) − 5, top = 5 × y − 5.
 CardPlace editorPlace(std::string_view coordinates);
 
-enum class SaveOutcome {
+enum class DiarySaveOutcome {
     Saved,    // written over the file that was opened
     SavedAs,  // written to a file chosen in the save dialog
     Declined, // the dialog was cancelled or a replace question answered no
@@ -83,12 +83,12 @@ public:
     // "Save as New": compose, then the save dialog in the diary folder; a
     // name without an extension gets ".srml", an existing file is replaced
     // only when the user says Yes. The edited file stays as it is.
-    SaveOutcome saveAsNew(Prompter& prompter, const ProgramFolder& folder,
-                          std::filesystem::path* written = nullptr);
+    DiarySaveOutcome saveAsNew(Prompter& prompter, const ProgramFolder& folder,
+                               std::filesystem::path* written = nullptr);
     // "Save Changes": over the opened file, asking first when that file changed
     // on disk since it was opened or last saved; Save as for a new reading.
-    SaveOutcome saveChanges(Prompter& prompter, const ProgramFolder& folder,
-                            std::filesystem::path* written = nullptr);
+    DiarySaveOutcome saveChanges(Prompter& prompter, const ProgramFolder& folder,
+                                 std::filesystem::path* written = nullptr);
 
 private:
     // Refuses a reading that has a position without a card.

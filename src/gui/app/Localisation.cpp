@@ -129,6 +129,20 @@ constexpr Caption kRussian[] = {
     {"TabSheetTools", u"Инструменты"},
     {"TabSheetCompareCards", u"Сравнить карты"},
     {"TabSheetReadCards", u"Читать карты"},
+    {"TabSheetReadingsEditor", u"Редактор дневника"},
+    {"ButtonSaveToDiary", u"Сохранить как новый"},
+    {"Button20", u"Сохранить изменения"},
+    {"Button23", u"Во весь экран"},
+    {"Button24", u"Вернуться в окно"},
+    {"LabeledEdit13", u"Расклад:"},
+    {"LabeledEdit6", u"Имя:"},
+    {"LabeledEdit10", u"Дата и время:"},
+    {"Memo5Label", u"Вопрос(ы) или заметки:"},
+    {"LabelSelectedCard", u"Выбрана позиция:"},
+    {"Label66", u"не выбрана"},
+    {"LabelSetCard", u"Задать карту позиции:"},
+    {"CheckBoxSetReversed", u"Перевёрнутая"},
+    {"Button15", u"Задать"},
     {"TabSheetStatistics", u"Статистика"},
     {"ButtonImportDeck", u"Импорт колоды…"},
     {"ImportDeckDialog", u"Импорт колоды"},
@@ -175,9 +189,13 @@ void setCaption(QWidget* widget, const QString& text)
         dialog->setWindowTitle(text);
     else if (auto* group = qobject_cast<QGroupBox*>(widget))
         group->setTitle(text);
-    else if (auto* label = qobject_cast<QLabel*>(widget))
+    else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // A control named after its caption keeps speaking its caption.
+        QWidget* buddy = label->buddy();
+        if (buddy && buddy->accessibleName() == label->text())
+            buddy->setAccessibleName(text);
         label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         // A labelled edit's caption is the label it is the buddy of.
         const auto labels = edit->window()->findChildren<QLabel*>();
         for (QLabel* label : labels) {

@@ -12,6 +12,7 @@
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 #include "gui/diary/MyReadingsPage.h"
+#include "gui/diary/ReadingsEditorPage.h"
 #include "gui/preferences/CardsOptionsPage.h"
 #include "gui/preferences/PreferencesPage.h"
 #include "gui/reading/NewReadingPage.h"
@@ -30,6 +31,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
+#include <utility>
 
 namespace kestrava {
 
@@ -66,6 +68,8 @@ void MainWindow::buildPages()
     m_decks = named(new MyDecksPage(state, m_pages), QStringLiteral("TabSheet9"));
     m_preferences = named(new PreferencesPage(state, m_pages), QStringLiteral("TabSheet1"));
     m_about = named(new AboutPage(state, m_pages), QStringLiteral("TabSheet5"));
+    m_editors = named(new EditorsPage(state, m_pages), QStringLiteral("TabSheet10"));
+    m_readingsEditor = m_editors->readingsEditor();
 
     m_pages->addTab(m_newReading, QStringLiteral("New Reading"));
     m_pages->addTab(m_cardTable, QStringLiteral("Card Table"));
@@ -74,8 +78,7 @@ void MainWindow::buildPages()
     m_pages->addTab(named(new QWidget(m_pages), QStringLiteral("TabSheetSys")),
                     QStringLiteral("SYS"));
     m_pages->addTab(m_decks, QStringLiteral("My Decks"));
-    m_pages->addTab(named(new EditorsPage(state, m_pages), QStringLiteral("TabSheet10")),
-                    QStringLiteral("Editors"));
+    m_pages->addTab(m_editors, QStringLiteral("Editors"));
     m_pages->addTab(named(new ToolsPage(state, m_pages), QStringLiteral("TabSheetTools")),
                     QStringLiteral("Tools"));
     m_pages->addTab(m_preferences, QStringLiteral("Preferences"));
@@ -130,6 +133,23 @@ void MainWindow::buildPages()
         if (m_state->session().hasRendering())
             showReadingPage(m_state->preferences.fullScreenCardTable);
     });
+    connectReadingsEditor();
+}
+
+void MainWindow::connectReadingsEditor()
+{
+    connect(m_newReading, &NewReadingPage::addExistingReadingRequested, m_readingsEditor,
+            &ReadingsEditorPage::addExistingReading);
+    connect(m_myReadings, &MyReadingsPage::editRequested, m_readingsEditor,
+            &ReadingsEditorPage::edit);
+    connect(m_readingsEditor, &ReadingsEditorPage::showRequested, this, [this] {
+        m_editors->showReadingsEditor();
+        m_pages->setCurrentIndex(Editors);
+    });
+    connect(m_readingsEditor, &ReadingsEditorPage::fullScreenRequested, this,
+            [this] { enterFullScreen(m_readingsEditor->panel()); });
+    connect(m_readingsEditor, &ReadingsEditorPage::restoreRequested, this,
+            &MainWindow::leaveFullScreen);
 }
 
 void MainWindow::initialise()
@@ -205,8 +225,9 @@ void MainWindow::showReadingPage(bool fullScreen)
 
 void MainWindow::enterFullScreen(QWidget* panel)
 {
-    if (m_cardTable->isFullScreen())
+    if (m_fullScreenPanel)
         return;
+    m_fullScreenPanel = panel;
     m_windowedPlace = pos();
     m_clientLayout->addWidget(panel);
     panel->show();
@@ -216,21 +237,32 @@ void MainWindow::enterFullScreen(QWidget* panel)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowFlag(Qt::FramelessWindowHint, true);
     showFullScreen();
-    m_cardTable->setFullScreen(true);
+    if (panel == m_readingsEditor->panel())
+        m_readingsEditor->setFullScreen(true);
+    else
+        m_cardTable->setFullScreen(true);
 }
 
 void MainWindow::leaveFullScreen()
 {
-    if (!m_cardTable->isFullScreen())
+    QWidget* panel = std::exchange(m_fullScreenPanel, nullptr);
+    if (!panel)
         return;
+    const bool editor = panel == m_readingsEditor->panel();
     m_pages->show();
-    m_cardTable->putPanelBack();
+    if (editor)
+        m_readingsEditor->putPanelBack();
+    else
+        m_cardTable->putPanelBack();
     setWindowFlag(Qt::FramelessWindowHint, false);
     showNormal();
     setFixedSize(kClientWidth, kClientHeight);
     move(m_windowedPlace);
     statusBar()->show();
-    m_cardTable->setFullScreen(false);
+    if (editor)
+        m_readingsEditor->setFullScreen(false);
+    else
+        m_cardTable->setFullScreen(false);
     putFrameBack(50);
 }
 
@@ -262,7 +294,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     Preferences& p = m_state->preferences;
     // Full screen is not kept; the window's place is the one it returns to.
-    const QPoint place = m_cardTable->isFullScreen() ? m_windowedPlace : pos();
+    const QPoint place = m_fullScreenPanel ? m_windowedPlace : pos();
     p.windowLeft = place.x();
     p.windowTop = place.y();
     saveSettings(m_state->folder(), p);

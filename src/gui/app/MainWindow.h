@@ -13,11 +13,13 @@ namespace kestrava {
 class AboutPage;
 class AppState;
 class CardTablePage;
+class EditorsPage;
 class ManualChoicePanel;
 class MyDecksPage;
 class MyReadingsPage;
 class NewReadingPage;
 class PreferencesPage;
+class ReadingsEditorPage;
 
 // The main window: composes the pages, owns the shared state, initialises
 // everything in its order at start and saves the settings at close.
@@ -49,6 +51,7 @@ private:
     void showReadingPage(bool fullScreen);
     void enterFullScreen(QWidget* panel);
     void leaveFullScreen();
+    void connectReadingsEditor();
     void putFrameBack(int triesLeft);
 
     AppState* m_state;
@@ -61,6 +64,11 @@ private:
     NewReadingPage* m_newReading = nullptr;
     CardTablePage* m_cardTable = nullptr;
     MyDecksPage* m_decks = nullptr;
+    EditorsPage* m_editors = nullptr;
+    ReadingsEditorPage* m_readingsEditor = nullptr;
+    // What full screen shows: the card table's panel, the manual choice or the
+    // readings editor's panel; none while the window is normal.
+    QWidget* m_fullScreenPanel = nullptr;
     MyReadingsPage* m_myReadings = nullptr;
     PreferencesPage* m_preferences = nullptr;
     AboutPage* m_about = nullptr;

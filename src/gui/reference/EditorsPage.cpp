@@ -10,18 +10,27 @@
 
 namespace kestrava {
 
+namespace {
+constexpr int kReadingsEditorPage = 3;
+} // namespace
+
 EditorsPage::EditorsPage(AppState& state, QWidget* parent) : QWidget(parent)
 {
-    QTabWidget* pages = addSubPages(this, state, QStringLiteral("PageControl2"),
-                                    {{"TabSheet7", "Card Titles Editor"},
-                                     {"TabSheet8", "Card Descriptions Editor"},
-                                     {"TabSheet11", "Card Spreads Editor"},
-                                     {"TabSheetReadingsEditor", "Readings Editor"}},
-                                    &Preferences::editorsPage);
-    installSubPage<CardTitlesEditorPage>(pages, 0, state);
-    installSubPage<CardDescriptionsEditorPage>(pages, 1, state);
-    installSubPage<SpreadEditorPage>(pages, 2, state);
-    installSubPage<ReadingsEditorPage>(pages, 3, state);
+    m_pages = addSubPages(this, state, QStringLiteral("PageControl2"),
+                          {{"TabSheet7", "Card Titles Editor"},
+                           {"TabSheet8", "Card Descriptions Editor"},
+                           {"TabSheet11", "Card Spreads Editor"},
+                           {"TabSheetReadingsEditor", "Readings Editor"}},
+                          &Preferences::editorsPage);
+    installSubPage<CardTitlesEditorPage>(m_pages, 0, state);
+    installSubPage<CardDescriptionsEditorPage>(m_pages, 1, state);
+    installSubPage<SpreadEditorPage>(m_pages, 2, state);
+    m_readingsEditor = installSubPage<ReadingsEditorPage>(m_pages, kReadingsEditorPage, state);
+}
+
+void EditorsPage::showReadingsEditor()
+{
+    m_pages->setCurrentIndex(kReadingsEditorPage);
 }
 
 } // namespace kestrava

@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
+class QTabWidget;
+
 namespace kestrava {
 
 class AppState;
+class ReadingsEditorPage;
 
 // The "Editors" page: the sub-pages of the four editors.
 class EditorsPage : public QWidget
@@ -13,6 +16,14 @@ class EditorsPage : public QWidget
 
 public:
     EditorsPage(AppState& state, QWidget* parent);
+
+    ReadingsEditorPage* readingsEditor() const { return m_readingsEditor; }
+    // Opens the "Readings Editor" sub-page.
+    void showReadingsEditor();
+
+private:
+    QTabWidget* m_pages;
+    ReadingsEditorPage* m_readingsEditor;
 };
 
 } // namespace kestrava

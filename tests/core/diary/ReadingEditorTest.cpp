@@ -187,11 +187,11 @@ TEST_F(ReadingEditorTest, SaveAsNewAddsTheExtensionAndAsksBeforeReplacing)
 
     prompter.files = {std::nullopt, existing, home.root() / "diary" / "Fresh"};
     prompter.answers = {Answer::No};
-    EXPECT_EQ(editor.saveAsNew(prompter, home.folder()), SaveOutcome::Declined);
-    EXPECT_EQ(editor.saveAsNew(prompter, home.folder()), SaveOutcome::Declined);
+    EXPECT_EQ(editor.saveAsNew(prompter, home.folder()), DiarySaveOutcome::Declined);
+    EXPECT_EQ(editor.saveAsNew(prompter, home.folder()), DiarySaveOutcome::Declined);
     EXPECT_EQ(readLines(existing), Lines{"keep me"});
     fs::path written;
-    EXPECT_EQ(editor.saveAsNew(prompter, home.folder(), &written), SaveOutcome::SavedAs);
+    EXPECT_EQ(editor.saveAsNew(prompter, home.folder(), &written), DiarySaveOutcome::SavedAs);
     EXPECT_EQ(written, home.root() / "diary" / "Fresh.srml");
     EXPECT_EQ(readLines(written), editor.compose());
     EXPECT_EQ(prompter.dialogStarts, std::vector<fs::path>(3, home.folder().diary()));
@@ -205,7 +205,7 @@ TEST_F(ReadingEditorTest, SaveChangesWritesOverTheOpenedFileAndAsksWhenItChanged
     const fs::path file = putDiary("Entry", composeDiary(diaryEntry(3)));
     open(file);
     editor.entry().dateTime = "yesterday";
-    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), SaveOutcome::Saved);
+    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), DiarySaveOutcome::Saved);
     EXPECT_EQ(findSection(readLines(file), "DATETIME"), Lines{"yesterday"});
     EXPECT_TRUE(prompter.questions.empty());
 
@@ -214,9 +214,9 @@ TEST_F(ReadingEditorTest, SaveChangesWritesOverTheOpenedFileAndAsksWhenItChanged
     theirs.person = "Someone else";
     home.writeLines("diary/Entry.srml", composeDiary(theirs));
     prompter.answers = {Answer::No, Answer::Yes};
-    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), SaveOutcome::Declined);
+    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), DiarySaveOutcome::Declined);
     EXPECT_EQ(findSection(readLines(file), "PERSON"), Lines{"Someone else"});
-    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), SaveOutcome::Saved);
+    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), DiarySaveOutcome::Saved);
     EXPECT_EQ(findSection(readLines(file), "PERSON"), Lines{"Anna"});
     ASSERT_EQ(prompter.questions.size(), 2u);
     EXPECT_THAT(prompter.questions[0], HasSubstr(file.string()));
@@ -228,8 +228,8 @@ TEST_F(ReadingEditorTest, SaveChangesOfANewReadingAsksForAFileEveryTime)
     editor.select(1);
     editor.set(5, true);
     prompter.files = {std::nullopt, home.root() / "diary" / "Mine.srml"};
-    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), SaveOutcome::Declined);
-    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), SaveOutcome::SavedAs);
+    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), DiarySaveOutcome::Declined);
+    EXPECT_EQ(editor.saveChanges(prompter, home.folder()), DiarySaveOutcome::SavedAs);
     EXPECT_TRUE(editor.editedFile().empty());
     EXPECT_EQ(prompter.dialogStarts.size(), 2u);
     // What was written opens again like any diary entry.
