@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
+#include <memory>
 
 namespace kestrava {
 
@@ -15,6 +16,27 @@ namespace {
 
 // setContent takes pages up to 2 MB; a larger one is loaded from its file.
 constexpr std::uintmax_t kMaxContentBytes = 1'900'000;
+
+// Why a save failed, in the program's own words: the engine's own texts come
+// from resources that are not always there.
+QString failureText(QWebEngineDownloadRequest::DownloadInterruptReason reason)
+{
+    using R = QWebEngineDownloadRequest;
+    switch (reason) {
+    case R::FileAccessDenied:
+        return QStringLiteral("access to the file was denied.");
+    case R::FileNoSpace:
+        return QStringLiteral("the disk is full.");
+    case R::FileNameTooLong:
+        return QStringLiteral("the file name is too long.");
+    case R::FileTooLarge:
+        return QStringLiteral("the file is too large for the disk.");
+    case R::UserCanceled:
+        return QStringLiteral("the save was cancelled.");
+    default:
+        return QStringLiteral("the page could not be written.");
+    }
+}
 
 } // namespace
 
@@ -76,28 +98,34 @@ void HtmlView::saveAs(Prompter& prompter, const std::filesystem::path& start)
     Prompter* asker = &prompter;
     connect(profile, &QWebEngineProfile::downloadRequested, guard,
             [this, guard, target, asker](QWebEngineDownloadRequest* download) {
-                connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
-                        [this, download, target, asker] {
-                            if (!download->isFinished())
-                                return;
-                            // Only a completed download is a save; anything else says why.
-                            // The engine may call a download complete that wrote
-                            // elsewhere (a folder in the file's place): the file must be there.
-                            std::error_code error;
-                            const bool written =
-                                download->state() == QWebEngineDownloadRequest::DownloadCompleted &&
-                                std::filesystem::is_regular_file(toPath(target), error);
-                            if (written) {
-                                emit saved(target);
-                                return;
-                            }
-                            QString reason = download->interruptReasonString();
-                            if (reason.isEmpty())
-                                reason = QStringLiteral("The page could not be saved.");
-                            asker->tell(
-                                toBytes(QStringLiteral("Cannot save %1: %2").arg(target, reason)));
-                            emit saveFailed(target);
-                        });
+                // The engine reports the end of a download through several
+                // signals in an order of its own; the first one that finds it
+                // over settles it, once.
+                auto settled = std::make_shared<bool>(false);
+                const auto settle = [this, download, target, asker, settled] {
+                    const auto state = download->state();
+                    if (*settled || !download->isFinished() ||
+                        (state != QWebEngineDownloadRequest::DownloadCompleted &&
+                         state != QWebEngineDownloadRequest::DownloadCancelled &&
+                         state != QWebEngineDownloadRequest::DownloadInterrupted))
+                        return;
+                    *settled = true;
+                    // Only a completed download is a save; anything else says why.
+                    // The engine may call a download complete that wrote
+                    // elsewhere (a folder in the file's place): the file must be there.
+                    std::error_code error;
+                    if (state == QWebEngineDownloadRequest::DownloadCompleted &&
+                        std::filesystem::is_regular_file(toPath(target), error)) {
+                        emit saved(target);
+                        return;
+                    }
+                    asker->tell(
+                        toBytes(QStringLiteral("Cannot save %1: %2")
+                                    .arg(target, failureText(download->interruptReason()))));
+                    emit saveFailed(target);
+                };
+                connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, settle);
+                connect(download, &QWebEngineDownloadRequest::stateChanged, this, settle);
                 guard->deleteLater();
             });
     page()->save(target, QWebEngineDownloadRequest::SingleHtmlSaveFormat);
