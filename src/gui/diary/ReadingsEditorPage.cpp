@@ -9,6 +9,7 @@
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
 #include "gui/reading/ReadingSession.h"
+#include "gui/reference/TitleSetModel.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -206,6 +207,7 @@ ReadingsEditorPage::ReadingsEditorPage(AppState& state, QWidget* parent)
     // The chooser lists the card title list; it is refilled whenever that is rebuilt.
     connect(&state.session(), &ReadingSession::readingChanged, this,
             &ReadingsEditorPage::rebuildChooser);
+    connect(&state.titles(), &TitleSetModel::loaded, this, &ReadingsEditorPage::rebuildChooser);
     connect(&state, &AppState::preferencesChanged, this, [this] {
         if (m_state.preferences.selectedDeck != m_deck ||
             m_state.preferences.defaultTitles != m_defaultTitles)
