@@ -7,6 +7,7 @@
 #include "gui/app/AppState.h"
 #include "gui/common/Texts.h"
 #include "gui/diary/ReadingsEditorPage.h"
+#include "gui/reading/ReadingSession.h"
 #include "support/GuiFixture.h"
 
 #include <QAccessible>
@@ -395,6 +396,15 @@ void ReadingsEditorTest::anExistingReadingIsEnteredAndEditedAgain()
     click(window.get(), "Button20");
     QCOMPARE(readFile(fixture.folder().diary() / "Maria.srml"), expected);
     QCOMPARE(fixture.prompter.messages, std::vector<std::string>{std::string(kSaveSuccess)});
+
+    // ... and loaded onto the card table.
+    window->pages()->setCurrentIndex(MainWindow::MyReadings);
+    clickListEntry(window.get(), "FileListBox1", QStringLiteral("Maria"));
+    click(window.get(), "Button8");
+    QCOMPARE(window->pages()->currentIndex(), int(MainWindow::CardTable));
+    QCOMPARE(widget<QLineEdit>(window.get(), "Edit2")->text(), QStringLiteral("Maria"));
+    QCOMPARE(window->state().session().rendered().fortune, (Lines{"5", "0", "77"}));
+    QCOMPARE(fixture.prompter.messages.size(), 1u);
 }
 
 void ReadingsEditorTest::saveChangesOnANewReadingAsksForAFile()
