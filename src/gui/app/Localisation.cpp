@@ -143,6 +143,11 @@ constexpr Caption kRussian[] = {
     {"LabelSetCard", u"Задать карту позиции:"},
     {"CheckBoxSetReversed", u"Перевёрнутая"},
     {"Button15", u"Задать"},
+    {"CheckBoxCheckAll", u"Выбрать все"},
+    {"ButtonCompareCards", u"Сравнить карты"},
+    {"CheckBox14", u"Выбрать все"},
+    {"ButtonReadCard", u"Прочитать значения"},
+    {"ButtonDMTD", u"Скачать другие колоды"},
     {"TabSheetStatistics", u"Статистика"},
     {"ButtonImportDeck", u"Импорт колоды…"},
     {"ImportDeckDialog", u"Импорт колоды"},
@@ -183,9 +188,12 @@ void setCaption(QWidget* widget, const QString& text)
             return;
         }
     }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        // A button named after its caption keeps speaking its caption.
+        if (button->accessibleName() == button->text())
+            button->setAccessibleName(text);
         button->setText(text);
-    else if (auto* dialog = qobject_cast<QDialog*>(widget))
+    } else if (auto* dialog = qobject_cast<QDialog*>(widget))
         dialog->setWindowTitle(text);
     else if (auto* group = qobject_cast<QGroupBox*>(widget))
         group->setTitle(text);
@@ -199,8 +207,11 @@ void setCaption(QWidget* widget, const QString& text)
         // A labelled edit's caption is the label it is the buddy of.
         const auto labels = edit->window()->findChildren<QLabel*>();
         for (QLabel* label : labels) {
-            if (label->buddy() == edit)
-                label->setText(text);
+            if (label->buddy() != edit)
+                continue;
+            if (edit->accessibleName() == label->text())
+                edit->setAccessibleName(text);
+            label->setText(text);
         }
     }
 }

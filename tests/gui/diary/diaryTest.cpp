@@ -103,6 +103,7 @@ private slots:
     void loadShowsWhatTheDealShowed();
     void editOnlyInTheDiary();
     void filterNarrowsAsYouType();
+    void secondLanguageCaptions();
 };
 
 void DiaryTest::emptyStoreDisablesEverything()
@@ -367,6 +368,23 @@ void DiaryTest::filterNarrowsAsYouType()
         QVERIFY(!enabled(window.get(), "Button8"));
     }
     QVERIFY(fixture.prompter.messages.empty());
+}
+
+void DiaryTest::secondLanguageCaptions()
+{
+    ProgramFixture fixture;
+    fixture.language = QStringLiteral("RU");
+    auto window = onMyReadings(fixture);
+    QCOMPARE(window->pages()->tabText(MainWindow::MyReadings), QStringLiteral("База данных"));
+    auto* edit = widget<QPushButton>(window.get(), "Button19");
+    QCOMPARE(edit->text(), QStringLiteral("Редактировать"));
+    QCOMPARE(accessibleName(edit), QStringLiteral("Редактировать"));
+    QCOMPARE(widget<QCheckBox>(window.get(), "CheckBoxRemoveAllUnlocked")->text(),
+             QStringLiteral("Разблокировать кнопку"));
+    QCOMPARE(accessibleName(widget<QLineEdit>(window.get(), "LabeledEdit9")),
+             QStringLiteral("Дата и время:"));
+    QCOMPARE(accessibleName(widget<QPlainTextEdit>(window.get(), "Memo1")),
+             QStringLiteral("Вопрос картам или заметки:"));
 }
 
 QTEST_MAIN(DiaryTest)
