@@ -238,4 +238,18 @@ DeckVerdict checkDeckForReading(std::string_view deckSize, const Lines& reading)
     return DeckVerdict::NotADeck;
 }
 
+bool deckFitsReading(std::string_view deckSize, const Lines& reading, Prompter& prompter)
+{
+    switch (checkDeckForReading(deckSize, reading)) {
+    case DeckVerdict::TooFewCards:
+        prompter.tell(kTooFewCardsMessage);
+        return false;
+    case DeckVerdict::NotADeck:
+        return false;
+    case DeckVerdict::Fits:
+        break;
+    }
+    return true;
+}
+
 } // namespace kestrava

@@ -89,5 +89,8 @@ enum class DeckVerdict {
     NotADeck,    // a deck of neither 22 nor 78 cards: nothing happens
 };
 DeckVerdict checkDeckForReading(std::string_view deckSize, const Lines& reading);
+// The check as Load and Edit make it: too few cards tells the message, a
+// deck of neither kind says nothing; returns whether the reading may be shown.
+bool deckFitsReading(std::string_view deckSize, const Lines& reading, Prompter& prompter);
 
 } // namespace kestrava

@@ -328,15 +328,8 @@ void ReadingsEditorPage::edit(const QString& entryFile)
         const Lines document = readLines(file);
         checkSavedReading(document, file.string());
         const fs::path deck = m_state.selectedDeckFolder();
-        switch (checkDeckForReading(deckSize(deck), document)) {
-        case DeckVerdict::TooFewCards:
-            m_state.prompter().tell(kTooFewCardsMessage);
+        if (!deckFitsReading(deckSize(deck), document, m_state.prompter()))
             return;
-        case DeckVerdict::NotADeck:
-            return;
-        case DeckVerdict::Fits:
-            break;
-        }
         m_editor.open(file, document, deck);
         showReading();
         emit showRequested();

@@ -104,15 +104,8 @@ void ReadingSession::load(const Lines& lines, const QString& name)
 bool ReadingSession::loadEntry(const ReadingStore& store, const std::string& entry)
 {
     const Lines lines = store.readReading(entry);
-    switch (checkDeckForReading(deckSize(m_state.selectedDeckFolder()), lines)) {
-    case DeckVerdict::TooFewCards:
-        m_state.prompter().tell(kTooFewCardsMessage);
+    if (!deckFitsReading(deckSize(m_state.selectedDeckFolder()), lines, m_state.prompter()))
         return false;
-    case DeckVerdict::NotADeck:
-        return false;
-    case DeckVerdict::Fits:
-        break;
-    }
     load(lines, toQt(entry));
     return true;
 }
