@@ -65,6 +65,7 @@ constexpr Caption kRussian[] = {
     {"TabSheetSaveOptions", u"Сохранение"},
     {"TabSheetWindowsSettings", u"Окна"},
     {"GroupBoxCardTypes", u"Набор карт"},
+    {"LabelCLBCDEHint", u"* Отметьте один или несколько"},
     {"GroupBoxChoice", u"Выбор карт мышью"},
     {"GroupBoxSpreadGrid", u"Редактор раскладов"},
     {"CheckBoxCSEcr", u"Номера строк"},
