@@ -3,6 +3,7 @@
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
 #include "core/jpeg/JpegFile.h"
+#include "core/reference/PictureNames.h"
 
 #include <filesystem>
 #include <functional>
@@ -15,13 +16,6 @@ namespace kestrava {
 
 class Prompter;
 
-// How bare numbers in picture names count the cards.
-enum class Numbering {
-    Detect,      // from the numbers the folder holds
-    Identifiers, // the program's own: 1-22 the trumps (21 the Fool), 23-78 the suits
-    Common,      // 00-77: the Fool as 00, the trumps in their order, wands, cups, swords, pentacles
-};
-
 struct ImportOptions
 {
     Numbering numbering = Numbering::Detect;
@@ -29,25 +23,6 @@ struct ImportOptions
     // decks that number Justice 8 and Strength 11.
     bool strengthIsEight = true;
 };
-
-enum class PictureRole { Card, Back, Blank, Unknown };
-
-// What one picture's name says about it.
-struct NameReading
-{
-    PictureRole role = PictureRole::Unknown;
-    int card = 0; // the identifier, when the name carries a suit and rank or a trump's name
-    std::optional<int> number; // a bare number, counted by the folder's numbering
-    bool reversed = false;     // the name says the card lies reversed
-};
-
-// Reads a file name without its extension: "cups-ace", "Ace of Cups", "wands03",
-// "the-fool", "07 The Chariot", "back", "36". Letter case and separators do not matter.
-NameReading readPictureName(std::string_view stem);
-
-// The identifier a bare number stands for, if any (0 in the program's
-// numbering is the blank card).
-std::optional<int> cardOfNumber(int number, Numbering numbering, bool strengthIsEight);
 
 // A picture offered for import: its file and the name shown for it.
 struct SourcePicture
