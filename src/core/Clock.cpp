@@ -13,37 +13,29 @@ void appendPadded(std::string& out, int value, int width)
         out.append(static_cast<std::size_t>(width) - digits.size(), '0');
     out += digits;
 }
-} // namespace
 
-std::string formatDateTime(std::string_view pattern, const DateTime& moment)
+// A field of a date-time pattern: its letters and how many digits it takes.
+struct PatternField
 {
-    std::string out;
-    std::size_t i = 0;
-    while (i < pattern.size()) {
-        const std::string_view rest = pattern.substr(i);
-        if (rest.starts_with("yyyy")) {
-            appendPadded(out, moment.year, 4);
-            i += 4;
-        } else if (rest.starts_with("mm")) {
-            appendPadded(out, moment.month, 2);
-            i += 2;
-        } else if (rest.starts_with("dd")) {
-            appendPadded(out, moment.day, 2);
-            i += 2;
-        } else if (rest.starts_with("hh")) {
-            appendPadded(out, moment.hour, 2);
-            i += 2;
-        } else if (rest.starts_with("nn")) {
-            appendPadded(out, moment.minute, 2);
-            i += 2;
-        } else {
-            out += pattern[i++];
-        }
-    }
-    return out;
-}
+    int DateTime::*member = nullptr; // none: the character stands for itself
+    std::size_t width = 1;
+};
 
-namespace {
+// The field the pattern names at its start.
+PatternField fieldAt(std::string_view pattern)
+{
+    if (pattern.starts_with("yyyy"))
+        return {&DateTime::year, 4};
+    if (pattern.starts_with("mm"))
+        return {&DateTime::month, 2};
+    if (pattern.starts_with("dd"))
+        return {&DateTime::day, 2};
+    if (pattern.starts_with("hh"))
+        return {&DateTime::hour, 2};
+    if (pattern.starts_with("nn"))
+        return {&DateTime::minute, 2};
+    return {};
+}
 
 // Reads exactly `width` digits at the start of the text.
 bool readDigits(std::string_view text, std::size_t width, int& value)
@@ -58,8 +50,23 @@ bool readDigits(std::string_view text, std::size_t width, int& value)
     }
     return true;
 }
-
 } // namespace
+
+std::string formatDateTime(std::string_view pattern, const DateTime& moment)
+{
+    std::string out;
+    std::size_t i = 0;
+    while (i < pattern.size()) {
+        const PatternField field = fieldAt(pattern.substr(i));
+        if (field.member) {
+            appendPadded(out, moment.*field.member, static_cast<int>(field.width));
+            i += field.width;
+        } else {
+            out += pattern[i++];
+        }
+    }
+    return out;
+}
 
 std::optional<DateTime> parseDateTime(std::string_view pattern, std::string_view text)
 {
@@ -67,26 +74,12 @@ std::optional<DateTime> parseDateTime(std::string_view pattern, std::string_view
     std::size_t i = 0;
     std::size_t at = 0;
     while (i < pattern.size()) {
-        const std::string_view rest = pattern.substr(i);
-        int* field = nullptr;
-        std::size_t width = 2;
-        if (rest.starts_with("yyyy")) {
-            field = &moment.year;
-            width = 4;
-        } else if (rest.starts_with("mm")) {
-            field = &moment.month;
-        } else if (rest.starts_with("dd")) {
-            field = &moment.day;
-        } else if (rest.starts_with("hh")) {
-            field = &moment.hour;
-        } else if (rest.starts_with("nn")) {
-            field = &moment.minute;
-        }
-        if (field) {
-            if (!readDigits(text.substr(at), width, *field))
+        const PatternField field = fieldAt(pattern.substr(i));
+        if (field.member) {
+            if (!readDigits(text.substr(at), field.width, moment.*field.member))
                 return std::nullopt;
-            i += width;
-            at += width;
+            i += field.width;
+            at += field.width;
         } else {
             if (at >= text.size() || text[at] != pattern[i])
                 return std::nullopt;
