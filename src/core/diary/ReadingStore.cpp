@@ -83,6 +83,13 @@ fs::path ReadingStore::entryPath(std::string_view entry) const
 
 Lines ReadingStore::read(std::string_view entry) const
 {
+    // An entry stands for a file: opening a FIFO or a device in its place
+    // would wait for a writer, so those are refused unopened.
+    std::error_code ec;
+    const fs::file_status status = fs::status(entryPath(entry), ec);
+    if (fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status))
+        throw Error("The saved reading " + inQuotes(entry) + " cannot be read. " +
+                    inQuotes(entryPath(entry).string()) + " is not a file.");
     SectionSources sources(m_programFolder);
     sources.selectedSavedReading = std::string(entry);
     try {

@@ -11,8 +11,6 @@
 
 namespace kestrava {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 // The sections the statistics read, found as the section reader finds them
@@ -51,10 +49,22 @@ std::string sectionLabel(Section s)
     return "[" + std::string(kSectionNames[s]) + "]";
 }
 
-// Most first, ties in catalogue order.
-bool moreFrequent(const std::pair<int, int>& a, const std::pair<int, int>& b)
+// The cards that fell with their counts, most first and ties in catalogue
+// order, at most n of them.
+template <typename CountOf>
+std::vector<std::pair<int, int>> mostFrequentOf(const CountOf& countOf, std::size_t n)
 {
-    return a.second != b.second ? a.second > b.second : a.first < b.first;
+    std::vector<std::pair<int, int>> fallen;
+    for (int id = 0; id < kCardIdentifiers; ++id) {
+        if (const int count = countOf(static_cast<std::size_t>(id)); count > 0)
+            fallen.emplace_back(id, count);
+    }
+    std::stable_sort(fallen.begin(), fallen.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : a.first < b.first;
+    });
+    if (fallen.size() > n)
+        fallen.resize(n);
+    return fallen;
 }
 
 } // namespace
@@ -106,16 +116,8 @@ ReadingCollection collectReadings(const ProgramFolder& folder, const std::vector
     for (Store store : stores) {
         const ReadingStore readings(folder, store);
         for (std::string& entry : readings.list()) {
-            const fs::path path = readings.entryPath(entry);
             try {
-                // Opening a FIFO or a device would wait for a writer; only files are read.
-                std::error_code ec;
-                const fs::file_status status = fs::status(path, ec);
-                if (!fs::exists(status))
-                    throw Error("there is no file \"" + path.string() + "\".");
-                if (!fs::is_regular_file(status))
-                    throw Error("\"" + path.string() + "\" is not a file.");
-                collection.readings.push_back(countReading(readLines(path), store, entry));
+                collection.readings.push_back(countReading(readings.read(entry), store, entry));
             } catch (const Error& error) {
                 collection.malformed.push_back({store, std::move(entry), error.what()});
             }
@@ -200,15 +202,10 @@ double CardStatistics::fairCount() const
 
 std::vector<int> CardStatistics::mostFrequent(std::size_t n) const
 {
-    std::vector<std::pair<int, int>> fallen;
-    for (int id = 0; id < kCardIdentifiers; ++id) {
-        if (cards[static_cast<std::size_t>(id)].count > 0)
-            fallen.emplace_back(id, cards[static_cast<std::size_t>(id)].count);
-    }
-    std::stable_sort(fallen.begin(), fallen.end(), moreFrequent);
     std::vector<int> top;
-    for (std::size_t i = 0; i < fallen.size() && i < n; ++i)
-        top.push_back(fallen[i].first);
+    for (const auto& [id, count] :
+         mostFrequentOf([this](std::size_t id) { return cards[id].count; }, n))
+        top.push_back(id);
     return top;
 }
 
@@ -307,15 +304,8 @@ std::vector<PositionStatistics> spreadPositions(const ReadingCollection& collect
                 position.meaning = meaning;
             }
         }
-        std::vector<std::pair<int, int>> fallen;
-        for (int id = 0; id < kCardIdentifiers; ++id) {
-            if (tallies[j].cards[static_cast<std::size_t>(id)] > 0)
-                fallen.emplace_back(id, tallies[j].cards[static_cast<std::size_t>(id)]);
-        }
-        std::stable_sort(fallen.begin(), fallen.end(), moreFrequent);
-        if (fallen.size() > topCount)
-            fallen.resize(topCount);
-        position.top = std::move(fallen);
+        position.top = mostFrequentOf(
+            [&cards = tallies[j].cards](std::size_t id) { return cards[id]; }, topCount);
         positions.push_back(std::move(position));
     }
     return positions;

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace kestrava;
 using namespace kestrava::test;
@@ -97,6 +98,7 @@ private slots:
     void listsEveryFileWithoutSrml();
     void removeSelectsTheEntryThatFollowed();
     void removeThatCannotDeleteSaysSo();
+    void anEntryThatIsNotAFileIsRefusedUnopened();
     void removeAllOnlyWhenUnlocked();
     void loadChecksTheDeck_data();
     void loadChecksTheDeck();
@@ -197,6 +199,22 @@ void DiaryTest::removeThatCannotDeleteSaysSo()
              fixture.prompter.messages.front().c_str());
     QCOMPARE(listed(window.get()), QStringList{QStringLiteral("notes.txt")});
     QVERIFY(std::filesystem::exists(fixture.folder().root() / "database" / "notes.txt"));
+}
+
+void DiaryTest::anEntryThatIsNotAFileIsRefusedUnopened()
+{
+    ProgramFixture fixture;
+    // Opening the FIFO would wait for a writer that never comes.
+    fixture.home().writeLines("diary/pipe", {"listed"});
+    QCOMPARE(::mkfifo((fixture.folder().root() / "diary" / "pipe.srml").c_str(), 0600), 0);
+    auto window = onMyReadings(fixture);
+    click(window.get(), "RadioButton5");
+    clickListEntry(window.get(), "FileListBox1", QStringLiteral("pipe"));
+    click(window.get(), "Button8");
+    QCOMPARE(fixture.prompter.messages.size(), 2u);
+    for (const std::string& message : fixture.prompter.messages)
+        QVERIFY2(message.find("pipe.srml\" is not a file") != std::string::npos, message.c_str());
+    QVERIFY(!window->pages()->isTabVisible(MainWindow::CardTable));
 }
 
 void DiaryTest::removeAllOnlyWhenUnlocked()
