@@ -320,12 +320,12 @@ std::vector<std::string> listEntries(const fs::path& folder, bool folders)
     return names;
 }
 
+} // namespace
+
 char foldCase(char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
-
-} // namespace
 
 std::vector<std::string> listFiles(const fs::path& folder)
 {

@@ -38,6 +38,7 @@ std::vector<std::string> listFiles(const std::filesystem::path& folder);
 std::vector<std::string> listFolders(const std::filesystem::path& folder);
 
 // ASCII-only case folding, the comparison the program uses for names.
+char foldCase(char c);
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 bool lessIgnoringCase(std::string_view a, std::string_view b);
 

@@ -8,15 +8,10 @@ namespace kestrava {
 
 namespace {
 
-char folded(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string foldedText(std::string_view text)
 {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), folded);
+    std::transform(out.begin(), out.end(), out.begin(), foldCase);
     return out;
 }
 
@@ -24,7 +19,7 @@ std::string foldedText(std::string_view text)
 bool containsFolded(std::string_view haystack, std::string_view needle)
 {
     return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
-                       [](char a, char b) { return folded(a) == b; }) != haystack.end();
+                       [](char a, char b) { return foldCase(a) == b; }) != haystack.end();
 }
 
 bool matchesFolded(const IndexedEntry& entry, std::string_view needle)

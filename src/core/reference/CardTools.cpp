@@ -18,11 +18,6 @@ bool checked(const std::vector<bool>& checks, std::size_t k)
     return k < checks.size() && checks[k];
 }
 
-char folded(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // The text of description lines without their markup, folded to lower case,
 // one blank between lines so words of two lines do not run together.
 std::string searchableText(const Lines& lines)
@@ -36,7 +31,7 @@ std::string searchableText(const Lines& lines)
             else if (c == '>')
                 inTag = false;
             else if (!inTag)
-                text += folded(c);
+                text += foldCase(c);
         }
         text += ' ';
     }
@@ -53,7 +48,7 @@ std::vector<std::string> queryWords(std::string_view query)
                 words.push_back(word);
             word.clear();
         } else {
-            word += folded(c);
+            word += foldCase(c);
         }
     }
     if (!word.empty())

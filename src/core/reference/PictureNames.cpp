@@ -1,5 +1,6 @@
 #include "core/reference/PictureNames.h"
 
+#include "core/TextFile.h"
 #include "core/cards/Card.h"
 
 #include <algorithm>
@@ -11,11 +12,6 @@ namespace {
 
 constexpr int kFool = 21;
 constexpr int kWorld = 22;
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool isDigit(char c)
 {
@@ -39,7 +35,7 @@ NameTokens nameTokens(std::string_view stem)
     bool digits = false;
     char before = ' ';
     for (const char raw : stem) {
-        const char c = lower(raw);
+        const char c = foldCase(raw);
         const bool digit = isDigit(c);
         const bool wordStart = raw >= 'A' && raw <= 'Z' && before >= 'a' && before <= 'z';
         before = raw;
