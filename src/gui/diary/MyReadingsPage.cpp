@@ -156,10 +156,10 @@ MyReadingsPage::MyReadingsPage(AppState& state, QWidget* parent) : QWidget(paren
             refreshList();
         }
     });
-    binder->refresh();
+    // The store is known before the buttons are set, so its folder is read once.
     m_store = storeOfSetting(state.preferences.savedReadingsStore);
+    binder->refresh();
     refreshList();
-    applyUnlockRule();
 }
 
 Store MyReadingsPage::shownStore() const
@@ -291,7 +291,6 @@ void MyReadingsPage::Button9Click()
     refreshList();
     selectRow(row);
     applyButtonRule();
-    applyUnlockRule();
 }
 
 void MyReadingsPage::CheckBoxRemoveAllUnlockedClick()
