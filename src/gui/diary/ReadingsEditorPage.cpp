@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/cards/Card.h"
 #include "core/diary/ReadingStore.h"
+#include "core/reading/PageFrame.h"
 #include "core/reference/DescriptionsEditor.h"
 #include "gui/app/AppState.h"
 #include "gui/common/Guard.h"
@@ -30,8 +31,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kCardWidth = 144;
-constexpr int kCardHeight = 233;
 constexpr int kSidePanelWidth = 185;
 constexpr int kChooserHeight = 134;
 constexpr int kAreaMargin = 5;
@@ -240,10 +239,10 @@ void ReadingsEditorPage::setFullScreen(bool on)
 
 void ReadingsEditorPage::resetPositions()
 {
-    const QPixmap empty(pathText(m_state.folder().xfiles() / "empty.gif"));
+    m_empty.load(pathText(m_state.folder().xfiles() / "empty.gif"));
     for (std::size_t i = 0; i < m_positions.size(); ++i) {
         m_positions[i].panel->hide();
-        m_positions[i].picture->setPixmap(empty);
+        m_positions[i].picture->setPixmap(m_empty);
         m_positions[i].picture->setAccessibleName(QStringLiteral("Position %1: empty").arg(i + 1));
     }
     m_area->resize(0, 0);
@@ -279,7 +278,7 @@ void ReadingsEditorPage::showReading()
 void ReadingsEditorPage::showPicture(int position)
 {
     PositionPicture* picture = m_positions[static_cast<std::size_t>(position - 1)].picture;
-    QPixmap pixmap(pathText(m_state.folder().xfiles() / "empty.gif"));
+    QPixmap pixmap = m_empty;
     if (const auto file = m_editor.picture(position)) {
         if (!pixmap.load(pathText(*file)))
             throw Error("Cannot open the picture \"" + file->string() + "\".");

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -100,6 +101,8 @@ private:
     AppState& m_state;
     ReadingEditor m_editor;
     std::vector<std::string> m_titles;
+    // xfiles/empty.gif, read at every reset of the positions.
+    QPixmap m_empty;
     std::optional<std::string> m_deck;
     bool m_defaultTitles = true;
     bool m_fullScreen = false;
