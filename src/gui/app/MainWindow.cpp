@@ -8,6 +8,7 @@
 #include "gui/app/Version.h"
 #include "gui/cards/ManualChoicePanel.h"
 #include "gui/common/FolderLists.h"
+#include "gui/common/FullScreenPage.h"
 #include "gui/common/Guard.h"
 #include "gui/common/Texts.h"
 #include "gui/common/Widgets.h"
@@ -109,7 +110,7 @@ void MainWindow::buildPages()
             showReadingPage(change.fullScreen);
     });
     connect(m_cardTable, &CardTablePage::fullScreenRequested, this,
-            [this] { enterFullScreen(m_cardTable->panel()); });
+            [this] { enterFullScreen(m_cardTable->panel(), *m_cardTable); });
     connect(m_cardTable, &CardTablePage::restoreRequested, this, &MainWindow::leaveFullScreen);
     connect(m_cardTable, &CardTablePage::newReadingRequested, this, [this] {
         leaveFullScreen();
@@ -126,7 +127,7 @@ void MainWindow::buildPages()
     connect(m_manualChoice, &ManualChoicePanel::pagesHiddenRequested, m_pages,
             [this](bool hide) { m_pages->setVisible(!hide); });
     connect(m_manualChoice, &ManualChoicePanel::fullScreenRequested, this,
-            [this] { enterFullScreen(m_manualChoice); });
+            [this] { enterFullScreen(m_manualChoice, *m_cardTable); });
     connect(m_manualChoice, &ManualChoicePanel::restoreRequested, this,
             &MainWindow::leaveFullScreen);
     connect(m_manualChoice, &ManualChoicePanel::finished, this, [this] {
@@ -147,7 +148,7 @@ void MainWindow::connectReadingsEditor()
         m_pages->setCurrentIndex(Editors);
     });
     connect(m_readingsEditor, &ReadingsEditorPage::fullScreenRequested, this,
-            [this] { enterFullScreen(m_readingsEditor->panel()); });
+            [this] { enterFullScreen(m_readingsEditor->panel(), *m_readingsEditor); });
     connect(m_readingsEditor, &ReadingsEditorPage::restoreRequested, this,
             &MainWindow::leaveFullScreen);
 }
@@ -220,14 +221,14 @@ void MainWindow::showReadingPage(bool fullScreen)
     m_pages->setTabVisible(CardTable, true);
     m_pages->setCurrentIndex(CardTable);
     if (fullScreen)
-        enterFullScreen(m_cardTable->panel());
+        enterFullScreen(m_cardTable->panel(), *m_cardTable);
 }
 
-void MainWindow::enterFullScreen(QWidget* panel)
+void MainWindow::enterFullScreen(QWidget* panel, FullScreenPage& owner)
 {
-    if (m_fullScreenPanel)
+    if (m_fullScreenOwner)
         return;
-    m_fullScreenPanel = panel;
+    m_fullScreenOwner = &owner;
     m_windowedPlace = pos();
     m_clientLayout->addWidget(panel);
     panel->show();
@@ -237,32 +238,22 @@ void MainWindow::enterFullScreen(QWidget* panel)
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowFlag(Qt::FramelessWindowHint, true);
     showFullScreen();
-    if (panel == m_readingsEditor->panel())
-        m_readingsEditor->setFullScreen(true);
-    else
-        m_cardTable->setFullScreen(true);
+    owner.setFullScreen(true);
 }
 
 void MainWindow::leaveFullScreen()
 {
-    QWidget* panel = std::exchange(m_fullScreenPanel, nullptr);
-    if (!panel)
+    FullScreenPage* owner = std::exchange(m_fullScreenOwner, nullptr);
+    if (!owner)
         return;
-    const bool editor = panel == m_readingsEditor->panel();
     m_pages->show();
-    if (editor)
-        m_readingsEditor->putPanelBack();
-    else
-        m_cardTable->putPanelBack();
+    owner->putPanelBack();
     setWindowFlag(Qt::FramelessWindowHint, false);
     showNormal();
     setFixedSize(kClientWidth, kClientHeight);
     move(m_windowedPlace);
     statusBar()->show();
-    if (editor)
-        m_readingsEditor->setFullScreen(false);
-    else
-        m_cardTable->setFullScreen(false);
+    owner->setFullScreen(false);
     putFrameBack(50);
 }
 
@@ -294,7 +285,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     Preferences& p = m_state->preferences;
     // Full screen is not kept; the window's place is the one it returns to.
-    const QPoint place = m_fullScreenPanel ? m_windowedPlace : pos();
+    const QPoint place = m_fullScreenOwner ? m_windowedPlace : pos();
     p.windowLeft = place.x();
     p.windowTop = place.y();
     saveSettings(m_state->folder(), p);

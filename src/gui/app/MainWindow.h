@@ -14,6 +14,7 @@ class AboutPage;
 class AppState;
 class CardTablePage;
 class EditorsPage;
+class FullScreenPage;
 class ManualChoicePanel;
 class MyDecksPage;
 class MyReadingsPage;
@@ -49,7 +50,8 @@ private:
     void placeWindow();
     void openCommandLineDocument();
     void showReadingPage(bool fullScreen);
-    void enterFullScreen(QWidget* panel);
+    // Lays the panel over the window; the page that owns it takes it back.
+    void enterFullScreen(QWidget* panel, FullScreenPage& owner);
     void leaveFullScreen();
     void connectReadingsEditor();
     void putFrameBack(int triesLeft);
@@ -68,7 +70,7 @@ private:
     ReadingsEditorPage* m_readingsEditor = nullptr;
     // What full screen shows: the card table's panel, the manual choice or the
     // readings editor's panel; none while the window is normal.
-    QWidget* m_fullScreenPanel = nullptr;
+    FullScreenPage* m_fullScreenOwner = nullptr;
     MyReadingsPage* m_myReadings = nullptr;
     PreferencesPage* m_preferences = nullptr;
     AboutPage* m_about = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/diary/ReadingEditor.h"
+#include "gui/common/FullScreenPage.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -46,7 +47,7 @@ private:
 
 // The "Readings Editor" sub-page of "Editors": one diary reading laid out as
 // its spread, card by card, with the person, date and question beside it.
-class ReadingsEditorPage : public QWidget
+class ReadingsEditorPage : public QWidget, public FullScreenPage
 {
     Q_OBJECT
 
@@ -58,9 +59,9 @@ public:
     // The picture area and the side panel, which full screen moves onto the
     // main window.
     QWidget* panel() const { return m_panel; }
-    void putPanelBack();
+    void putPanelBack() override;
     bool isFullScreen() const { return m_fullScreen; }
-    void setFullScreen(bool on);
+    void setFullScreen(bool on) override;
 
     // "Edit" of a diary entry: the entry's file checked against the selected
     // deck, then opened on the page.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/common/FullScreenPage.h"
+
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -21,7 +23,7 @@ class HtmlView;
 
 // The "Card Table" page: the four views of the current reading, the name it
 // is saved under, and its exports.
-class CardTablePage : public QWidget
+class CardTablePage : public QWidget, public FullScreenPage
 {
     Q_OBJECT
 
@@ -32,9 +34,9 @@ public:
     // The container of toolbar, views and tab strip, which full screen moves
     // onto the main window.
     QWidget* panel() const { return m_panel; }
-    void putPanelBack();
+    void putPanelBack() override;
     bool isFullScreen() const { return m_fullScreen; }
-    void setFullScreen(bool on);
+    void setFullScreen(bool on) override;
 
     // What the reading session changed: picture and rich text, pages, name.
     void showChange();
